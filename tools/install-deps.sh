@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build and the tests need, only when some
+# are missing. Works as root and through sudo.
+set -euo pipefail
+
+packages=(
+  # Build and unit tests.
+  cmake make g++ pkg-config libgtest-dev libgmock-dev
+  # The Linux window and its end-to-end tests.
+  libfltk1.3-dev libx11-dev libxtst-dev xvfb xauth x11-utils fonts-liberation
+  desktop-file-utils appstream valgrind
+  # The Windows program and its tests under Wine.
+  mingw-w64 binutils-mingw-w64 wine wine64 icoutils
+)
+
+missing=()
+for package in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'ok installed'; then
+    missing+=("$package")
+  fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then
+  command -v sudo >/dev/null || { echo "install-deps: need root or sudo to install ${missing[*]}" >&2; exit 1; }
+  sudo="sudo"
+fi
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -q
+$sudo apt-get install -y -q --no-install-recommends "${missing[@]}"

@@ -1,0 +1,33 @@
+#ifndef TROVANEL_WINDOW_TROVANEL_APP_H_
+#define TROVANEL_WINDOW_TROVANEL_APP_H_
+
+#include "forms/core/form.h"
+#include "forms/core/form_description.h"
+#include "window/trovanel_layout.h"
+#include "quiz/quiz_controller.h"
+#include "window/form_quiz_view.h"
+
+namespace trovanel {
+
+// The form, the controller and their binding, alive together. Build it,
+// give the form a reporter and an observer (a backend), then Load().
+class TrovanelApp {
+ public:
+  // Test programs may pass a changed layout to inject a fault.
+  explicit TrovanelApp(const forms::FormDescription& layout = TrovanelLayout());
+
+  forms::Form& form() { return form_; }
+  const quiz::QuizController& controller() const { return controller_; }
+
+  // Raises the load event: Form_Load runs ResetQuiz.
+  void Load() { form_.Load(); }
+
+ private:
+  forms::Form form_;
+  FormQuizView view_;
+  quiz::QuizController controller_;
+};
+
+}  // namespace trovanel
+
+#endif  // TROVANEL_WINDOW_TROVANEL_APP_H_

@@ -1,0 +1,29 @@
+#ifndef TROVANEL_WINDOW_TROVANEL_LAYOUT_H_
+#define TROVANEL_WINDOW_TROVANEL_LAYOUT_H_
+
+#include <cstdint>
+
+#include "forms/core/form_description.h"
+
+namespace trovanel {
+
+// The window Trovanel and its thirteen controls, as data. The headless form
+// and every backend build from this one table.
+const forms::FormDescription& TrovanelLayout();
+
+// Array names the code refers to.
+inline constexpr const char* kListArray = "List1";
+inline constexpr const char* kOptionArray = "Option1";
+inline constexpr const char* kTextArray = "Text1";
+inline constexpr const char* kLabelArray = "Label1";
+inline constexpr const char* kFrameName = "Frame1";
+
+inline constexpr int16_t kDescriptionList = 0;
+inline constexpr int16_t kGaitKeyList = 1;
+inline constexpr int16_t kDescriptionKeyList = 2;
+inline constexpr int16_t kMessageBox = 0;
+inline constexpr int16_t kMottoBox = 1;
+
+}  // namespace trovanel
+
+#endif  // TROVANEL_WINDOW_TROVANEL_LAYOUT_H_
