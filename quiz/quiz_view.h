@@ -7,10 +7,13 @@
 
 namespace quiz {
 
+// Members of the list array the controller works on.
+inline constexpr int16_t kDescriptionList = 0;
+inline constexpr int16_t kGaitKeyList = 1;
+inline constexpr int16_t kDescriptionKeyList = 2;
+
 // What the controller needs from the window. Each operation is one control
 // call followed by its status check: a failure throws forms::RuntimeError.
-// List members: 0 the description list, 1 the gait keys, 2 the description
-// keys.
 class QuizView {
  public:
   virtual ~QuizView() = default;

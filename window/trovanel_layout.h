@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "forms/core/form_description.h"
+#include "quiz/quiz_view.h"
 
 namespace trovanel {
 
@@ -18,9 +19,9 @@ inline constexpr const char* kTextArray = "Text1";
 inline constexpr const char* kLabelArray = "Label1";
 inline constexpr const char* kFrameName = "Frame1";
 
-inline constexpr int16_t kDescriptionList = 0;
-inline constexpr int16_t kGaitKeyList = 1;
-inline constexpr int16_t kDescriptionKeyList = 2;
+using quiz::kDescriptionKeyList;
+using quiz::kDescriptionList;
+using quiz::kGaitKeyList;
 inline constexpr int16_t kMessageBox = 0;
 inline constexpr int16_t kMottoBox = 1;
 

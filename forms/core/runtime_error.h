@@ -12,6 +12,7 @@ enum class ErrorCode : int {
   kNoSuchControl = 2,
   kRowOutOfRange = 3,
   kOverflow = 4,
+  kInvalidUseOfNull = 5,
 };
 
 // What every control operation returns; CheckStatus turns a failure into a

@@ -28,13 +28,14 @@ class Variant {
 };
 
 // Overflow run-time error outside the signed 16-bit range (after rounding
-// half to even); null is an overflow too, as nothing can stand for it.
+// half to even); a null is an invalid-use-of-null error.
 int16_t VariantToI2(const Variant& value);
 
 // Less-than on numbers; null when either side is null.
 Variant VariantLess(const Variant& left, const Variant& right);
 
-// Logical or with three values: true wins over null, null over false.
+// Or on truth values, with three values: true wins over null, null over
+// false.
 Variant VariantOr(const Variant& left, const Variant& right);
 
 // A condition's truth: non-zero is true, null and empty are false.

@@ -1,0 +1,60 @@
+#include "quiz/quiz_controller.h"
+
+#include "forms/core/conversions.h"
+#include "quiz/quiz_content.h"
+
+namespace quiz {
+
+using forms::Variant;
+
+void QuizController::Form_Load() { ResetQuiz(); }
+
+void QuizController::List1_Click(int16_t index) {
+  if (index == kDescriptionList) {
+    selected_description_ = view_.CurrentRow(kDescriptionList);
+  }
+  CheckAnswer();
+}
+
+void QuizController::Option1_Click(int16_t index) {
+  selected_gait_ = Variant::Integer(index);
+  CheckAnswer();
+}
+
+void QuizController::ResetQuiz() {
+  for (int16_t option = 0; option < kGaitCount; ++option) {
+    view_.ClearOption(option);
+  }
+  view_.SetCurrentRow(kDescriptionList, -1);
+  selected_gait_ = Variant::Integer(-1);
+  selected_description_ = -2;
+}
+
+// Marking the looked-up rows of the key lists raises their click events,
+// which run this check again from inside SetCurrentRow; those nested runs
+// see the same choices and rows, so they end within two levels and all set
+// the same message.
+void QuizController::CheckAnswer() {
+  const Variant zero = Variant::Integer(0);
+  const Variant missing =
+      forms::VariantOr(forms::VariantLess(selected_gait_, zero),
+                       forms::VariantLess(Variant::Integer(selected_description_), zero));
+  if (forms::VariantIsTrue(missing)) {
+    view_.SetMessage(kMissingChoiceMessage);
+    return;
+  }
+
+  const int16_t gait = forms::VariantToI2(selected_gait_);
+  const double gait_key = forms::NumericPrefix(view_.ItemText(kGaitKeyList, gait));
+  const int16_t description_key = forms::DoubleToI2(forms::NumericPrefix(
+      view_.ItemText(kDescriptionKeyList, selected_description_)));
+
+  view_.SetCurrentRow(kGaitKeyList, gait);
+  view_.SetCurrentRow(kDescriptionKeyList, selected_description_);
+
+  view_.SetMessage(forms::VariantEqualsDouble(description_key, gait_key)
+                       ? kCorrectMessage
+                       : kWrongMessage);
+}
+
+}  // namespace quiz
