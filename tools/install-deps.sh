@@ -8,7 +8,7 @@ packages=(
   cmake make g++ pkg-config libgtest-dev libgmock-dev
   # The Linux window and its end-to-end tests.
   libfltk1.3-dev libx11-dev libxtst-dev xvfb xauth x11-utils fonts-liberation
-  desktop-file-utils appstream valgrind
+  desktop-file-utils appstream valgrind libxdamage-dev
   # The Windows program and its tests under Wine.
   mingw-w64 binutils-mingw-w64 wine wine64 icoutils
 )
