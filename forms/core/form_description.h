@@ -19,18 +19,18 @@ inline constexpr int16_t kNoMember = -1;
 // blanks, CR LF). Positions and sizes are twips from the top-left corner of
 // the container.
 struct ControlDescription {
-  std::string_view array;
+  std::string_view array = {};
   int16_t member = kNoMember;
   ControlKind kind = ControlKind::kLabel;
-  std::string_view container;  // empty: the window's client area
+  std::string_view container = {};  // empty: the window's client area
   int left = 0;
   int top = 0;
   int width = 0;
   int height = 0;
   bool visible = true;
   int tab_index = 0;
-  std::optional<uint32_t> back_color;  // stored 0x00BBGGRR; none: default
-  std::string_view caption;            // caption, or a text box's text
+  std::optional<uint32_t> back_color = {};  // stored 0x00BBGGRR; none: default
+  std::string_view caption = {};  // caption, or a text box's text
   std::span<const std::string_view> rows = {};  // a list box's rows
   Alignment alignment = Alignment::kLeft;
   // Text boxes: several lines, a vertical scroll bar, wrapping at the right
@@ -40,7 +40,7 @@ struct ControlDescription {
 };
 
 struct FontDescription {
-  std::string_view name;
+  std::string_view name = {};
   int points = 0;
   int weight = 400;
   bool italic = false;
@@ -50,16 +50,16 @@ struct FontDescription {
 };
 
 struct FormDescription {
-  std::string_view name;
-  std::string_view title;
+  std::string_view name = {};
+  std::string_view title = {};
   int client_width = 0;  // twips
   int client_height = 0;
   uint32_t back_color = 0;  // stored 0x00BBGGRR
   bool resizable = false;
   bool min_button = false;
   bool max_button = false;
-  FontDescription font;
-  std::span<const ControlDescription> controls;  // in description order
+  FontDescription font = {};
+  std::span<const ControlDescription> controls = {};  // in description order
 };
 
 }  // namespace forms

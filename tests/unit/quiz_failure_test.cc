@@ -1,0 +1,147 @@
+#include <algorithm>
+#include <array>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "forms/core/form.h"
+#include "gtest/gtest.h"
+#include "quiz/quiz_content.h"
+#include "quiz/quiz_controller.h"
+#include "quiz_harness.h"
+#include "window/form_quiz_view.h"
+#include "window/trovanel_layout.h"
+
+namespace trovanel::testing {
+namespace {
+
+using forms::ControlDescription;
+using forms::ErrorCode;
+using quiz::kMissingChoiceMessage;
+
+// The Trovanel layout with one control changed or removed: how faults are
+// injected into a real form.
+class ChangedLayout {
+ public:
+  explicit ChangedLayout(
+      const std::function<void(std::vector<ControlDescription>&)>& change)
+      : controls_(TrovanelLayout().controls.begin(),
+                  TrovanelLayout().controls.end()),
+        layout_(TrovanelLayout()) {
+    change(controls_);
+    layout_.controls = controls_;
+  }
+  static auto List(int16_t member) {
+    return [member](const ControlDescription& control) {
+      return control.array == kListArray && control.member == member;
+    };
+  }
+  const forms::FormDescription& layout() const { return layout_; }
+
+ private:
+  std::vector<ControlDescription> controls_;
+  forms::FormDescription layout_;
+};
+
+TEST(QuizFailureTest, AnAbsentKeyListEndsTheCheckAndIsReported) {
+  ChangedLayout changed([](auto& controls) {
+    std::erase_if(controls, ChangedLayout::List(kDescriptionKeyList));
+  });
+  QuizHarness quiz(changed.layout());
+  quiz.ChooseGait(1);
+  EXPECT_EQ(quiz.Message(), kMissingChoiceMessage);
+  EXPECT_TRUE(quiz.reports().empty());
+
+  quiz.ChooseRow(3);
+  EXPECT_EQ(quiz.reports(), std::vector<ErrorCode>{ErrorCode::kNoSuchControl});
+  // Nothing after the failing call ran: no row marked, no verdict.
+  EXPECT_EQ(quiz.List(kGaitKeyList).current_row(), -1);
+  EXPECT_EQ(quiz.Message(), kMissingChoiceMessage);
+
+  quiz.ChooseGait(2);  // the program is ending
+  EXPECT_EQ(quiz.ChosenGait(), 1);
+  EXPECT_EQ(quiz.reports().size(), 1u);
+}
+
+TEST(QuizFailureTest, AKeyListWithTooFewRowsIsARowOutOfRange) {
+  const std::array<std::string_view, 3> short_keys = {"2", "3", "4"};
+  ChangedLayout changed([&](auto& controls) {
+    std::ranges::find_if(controls, ChangedLayout::List(kGaitKeyList))->rows =
+        short_keys;
+  });
+  QuizHarness quiz(changed.layout());
+  quiz.ChooseRow(0);
+  quiz.ChooseGait(2);
+  EXPECT_EQ(quiz.Message(), quiz::kCorrectMessage);
+  quiz.ChooseGait(4);
+  EXPECT_EQ(quiz.reports(), std::vector<ErrorCode>{ErrorCode::kRowOutOfRange});
+  EXPECT_EQ(quiz.Message(), quiz::kCorrectMessage);
+}
+
+// The keys are read back as text and converted as the runtime converts:
+// the description key is rounded half to even, the gait key is not.
+TEST(QuizFailureTest, KeyTextsAreConvertedAtEveryCheck) {
+  const std::array<std::string_view, 5> description_keys = {
+      "2.5", " 1abc", "99999", "3", "2"};
+  ChangedLayout changed([&](auto& controls) {
+    std::ranges::find_if(controls, ChangedLayout::List(kDescriptionKeyList))
+        ->rows = description_keys;
+  });
+  QuizHarness quiz(changed.layout());
+  quiz.ChooseGait(0);  // key "2"
+  quiz.ChooseRow(0);   // "2.5" rounds to 2
+  EXPECT_EQ(quiz.Message(), quiz::kCorrectMessage);
+  quiz.ChooseGait(3);  // key "1"
+  quiz.ChooseRow(1);   // " 1abc" reads as 1
+  EXPECT_EQ(quiz.Message(), quiz::kCorrectMessage);
+  EXPECT_TRUE(quiz.reports().empty());
+  quiz.ChooseRow(2);  // 99999 does not fit 16 bits
+  EXPECT_EQ(quiz.reports(), std::vector<ErrorCode>{ErrorCode::kOverflow});
+}
+
+// Fails the n-th call to set a list's row, as a failing control would.
+class FailingView : public FormQuizView {
+ public:
+  FailingView(forms::Form& form, int failing_call)
+      : FormQuizView(form), failing_call_(failing_call) {}
+  void SetCurrentRow(int16_t list, int16_t row) override {
+    if (++calls_ == failing_call_) forms::CheckStatus(forms::Status::kFailed);
+    FormQuizView::SetCurrentRow(list, row);
+  }
+  void SetMessage(std::string_view text) override {
+    ++messages_;
+    FormQuizView::SetMessage(text);
+  }
+  int messages() const { return messages_; }
+
+ private:
+  int failing_call_;
+  int calls_ = 0;
+  int messages_ = 0;
+};
+
+TEST(QuizFailureTest, AFailingControlCallLeavesTheHandlerAtOnce) {
+  forms::Form form(TrovanelLayout());
+  // Call 1 is ResetQuiz's; call 2 is the first check's mark of the gait key.
+  FailingView view(form, 2);
+  quiz::QuizController controller(view);
+  form.OnLoad([&] { controller.Form_Load(); });
+  form.OnClick(kListArray, [&](int16_t m) { controller.List1_Click(m); });
+  form.OnClick(kOptionArray, [&](int16_t m) { controller.Option1_Click(m); });
+  std::vector<ErrorCode> reports;
+  form.SetErrorReporter([&](const forms::RuntimeError& e) { reports.push_back(e.code()); });
+  form.Load();
+
+  forms::ListBox* list = nullptr;
+  forms::OptionButton* option = nullptr;
+  forms::CheckStatus(form.FindAs(kListArray, kDescriptionList, &list));
+  forms::CheckStatus(form.FindAs(kOptionArray, 0, &option));
+  form.UserSelectsRow(*list, 4);
+  EXPECT_EQ(view.messages(), 1);
+  form.UserChoosesOption(*option);
+  EXPECT_EQ(reports, std::vector<ErrorCode>{ErrorCode::kControlCallFailed});
+  EXPECT_EQ(view.messages(), 1);
+}
+
+}  // namespace
+}  // namespace trovanel::testing

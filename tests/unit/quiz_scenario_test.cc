@@ -1,0 +1,173 @@
+#include <array>
+#include <string>
+#include <vector>
+
+#include "forms/core/form.h"
+#include "gtest/gtest.h"
+#include "quiz/quiz_content.h"
+#include "quiz/quiz_controller.h"
+#include "quiz_harness.h"
+#include "window/form_quiz_view.h"
+#include "window/trovanel_layout.h"
+
+namespace trovanel::testing {
+namespace {
+
+using quiz::kCorrectMessage;
+using quiz::kMissingChoiceMessage;
+using quiz::kStartText;
+using quiz::kWrongMessage;
+
+TEST(QuizScenarioTest, StartsClearWithTheAssignmentText) {
+  QuizHarness quiz;
+  EXPECT_EQ(quiz.Message(), kStartText);
+  EXPECT_EQ(quiz.ChosenGait(), -1);
+  EXPECT_EQ(quiz.List(kDescriptionList).current_row(), -1);
+  EXPECT_EQ(forms::VariantToI2(quiz.app().controller().SelectedGait()), -1);
+  EXPECT_EQ(quiz.app().controller().SelectedDescription(), -2);
+}
+
+TEST(QuizScenarioTest, GaitThenRowsThenAnotherGait) {
+  QuizHarness quiz;
+  quiz.ChooseGait(2);  // "Раван"
+  EXPECT_EQ(quiz.Message(), kMissingChoiceMessage);
+  quiz.ChooseRow(0);
+  EXPECT_EQ(quiz.Message(), kCorrectMessage);
+  quiz.ChooseRow(1);
+  EXPECT_EQ(quiz.Message(), kWrongMessage);
+  quiz.ChooseGait(3);  // "Тръс "
+  EXPECT_EQ(quiz.Message(), kCorrectMessage);
+  EXPECT_EQ(quiz.ChosenGait(), 3);
+  // The rows looked up last are marked on the hidden key lists.
+  EXPECT_EQ(quiz.List(kGaitKeyList).current_row(), 3);
+  EXPECT_EQ(quiz.List(kDescriptionKeyList).current_row(), 1);
+}
+
+TEST(QuizScenarioTest, ARowAloneAsksForTwoValues) {
+  QuizHarness quiz;
+  quiz.ChooseRow(3);
+  EXPECT_EQ(quiz.Message(), kMissingChoiceMessage);
+  quiz.ChooseRow(4);
+  EXPECT_EQ(quiz.Message(), kMissingChoiceMessage);
+}
+
+TEST(QuizScenarioTest, GaitZeroCountsAsAChoice) {
+  QuizHarness quiz;
+  quiz.ChooseRow(4);
+  quiz.ChooseGait(0);  // "Галоп"
+  EXPECT_EQ(quiz.Message(), kCorrectMessage);
+}
+
+TEST(QuizScenarioTest, EveryPairGivesTheSameVerdictInEitherOrder) {
+  for (int16_t gait = 0; gait < 5; ++gait) {
+    for (int16_t row = 0; row < 5; ++row) {
+      const std::string expected(kRightRowOfGait[gait] == row ? kCorrectMessage
+                                                              : kWrongMessage);
+      QuizHarness gait_first;
+      gait_first.ChooseGait(gait);
+      gait_first.ChooseRow(row);
+      QuizHarness row_first;
+      row_first.ChooseRow(row);
+      row_first.ChooseGait(gait);
+      EXPECT_EQ(gait_first.Message(), expected) << gait << "," << row;
+      EXPECT_EQ(row_first.Message(), expected) << gait << "," << row;
+    }
+  }
+}
+
+// Passes every call on to the real view and records the messages with the
+// depth of nested SetCurrentRow calls they were set at.
+class RecordingView : public quiz::QuizView {
+ public:
+  explicit RecordingView(quiz::QuizView& inner) : inner_(inner) {}
+
+  std::string ItemText(int16_t list, int16_t row) override {
+    return inner_.ItemText(list, row);
+  }
+  int16_t CurrentRow(int16_t list) override { return inner_.CurrentRow(list); }
+  void SetCurrentRow(int16_t list, int16_t row) override {
+    ++depth_;
+    inner_.SetCurrentRow(list, row);
+    --depth_;
+  }
+  void ClearOption(int16_t option) override { inner_.ClearOption(option); }
+  void SetMessage(std::string_view text) override {
+    messages_.push_back({std::string(text), depth_});
+    inner_.SetMessage(text);
+  }
+
+  struct Message {
+    std::string text;
+    int depth;
+  };
+  std::vector<Message> TakeMessages() { return std::exchange(messages_, {}); }
+
+ private:
+  quiz::QuizView& inner_;
+  int depth_ = 0;
+  std::vector<Message> messages_;
+};
+
+class ReentryTest : public ::testing::Test {
+ protected:
+  ReentryTest() {
+    form_.OnLoad([this] { controller_.Form_Load(); });
+    form_.OnClick(kListArray, [this](int16_t m) { controller_.List1_Click(m); });
+    form_.OnClick(kOptionArray, [this](int16_t m) { controller_.Option1_Click(m); });
+    form_.Load();
+  }
+
+  forms::ListBox& List(int16_t member) {
+    forms::ListBox* list = nullptr;
+    forms::CheckStatus(form_.FindAs(kListArray, member, &list));
+    return *list;
+  }
+  forms::OptionButton& Option(int16_t member) {
+    forms::OptionButton* option = nullptr;
+    forms::CheckStatus(form_.FindAs(kOptionArray, member, &option));
+    return *option;
+  }
+
+  forms::Form form_{TrovanelLayout()};
+  FormQuizView real_view_{form_};
+  RecordingView view_{real_view_};
+  quiz::QuizController controller_{view_};
+};
+
+TEST_F(ReentryTest, TheFirstFullCheckNestsTwiceAndEveryRunAgrees) {
+  form_.UserSelectsRow(List(kDescriptionList), 1);
+  view_.TakeMessages();
+  form_.UserChoosesOption(Option(3));  // the key lists both move
+  auto messages = view_.TakeMessages();
+  ASSERT_EQ(messages.size(), 3u);
+  EXPECT_EQ(messages[0].depth, 2);  // the innermost run finishes first
+  EXPECT_EQ(messages[1].depth, 1);
+  EXPECT_EQ(messages[2].depth, 0);
+  for (const auto& message : messages) EXPECT_EQ(message.text, kCorrectMessage);
+}
+
+TEST_F(ReentryTest, NestingNeverGoesDeeperThanTwoRunsBelowTheOuter) {
+  forms::TextBox* box = nullptr;
+  forms::CheckStatus(form_.FindAs(kTextArray, kMessageBox, &box));
+  auto expect_agreeing_runs = [&] {
+    auto messages = view_.TakeMessages();
+    for (const auto& message : messages) {
+      EXPECT_LE(message.depth, 2);
+      EXPECT_EQ(message.text, box->text());
+    }
+    return messages.size();
+  };
+  size_t runs = 0;
+  for (int16_t gait = 0; gait < 5; ++gait) {
+    for (int16_t row = 0; row < 5; ++row) {
+      form_.UserChoosesOption(Option(gait));
+      runs += expect_agreeing_runs();
+      form_.UserSelectsRow(List(kDescriptionList), row);  // always a change
+      EXPECT_GE(expect_agreeing_runs(), 1u);
+    }
+  }
+  EXPECT_GE(runs, 5u);
+}
+
+}  // namespace
+}  // namespace trovanel::testing
