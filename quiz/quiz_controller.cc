@@ -36,16 +36,17 @@ void QuizController::ResetQuiz() {
 // the same message.
 void QuizController::CheckAnswer() {
   const Variant zero = Variant::Integer(0);
-  const Variant missing =
-      forms::VariantOr(forms::VariantLess(selected_gait_, zero),
-                       forms::VariantLess(Variant::Integer(selected_description_), zero));
+  const Variant missing = forms::VariantOr(
+      forms::VariantLess(selected_gait_, zero),
+      forms::VariantLess(Variant::Integer(selected_description_), zero));
   if (forms::VariantIsTrue(missing)) {
     view_.SetMessage(kMissingChoiceMessage);
     return;
   }
 
   const int16_t gait = forms::VariantToI2(selected_gait_);
-  const double gait_key = forms::NumericPrefix(view_.ItemText(kGaitKeyList, gait));
+  const double gait_key =
+      forms::NumericPrefix(view_.ItemText(kGaitKeyList, gait));
   const int16_t description_key = forms::DoubleToI2(forms::NumericPrefix(
       view_.ItemText(kDescriptionKeyList, selected_description_)));
 

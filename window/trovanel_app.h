@@ -3,9 +3,9 @@
 
 #include "forms/core/form.h"
 #include "forms/core/form_description.h"
-#include "window/trovanel_layout.h"
 #include "quiz/quiz_controller.h"
 #include "window/form_quiz_view.h"
+#include "window/trovanel_layout.h"
 
 namespace trovanel {
 

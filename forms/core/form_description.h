@@ -30,7 +30,7 @@ struct ControlDescription {
   bool visible = true;
   int tab_index = 0;
   std::optional<uint32_t> back_color = {};  // stored 0x00BBGGRR; none: default
-  std::string_view caption = {};  // caption, or a text box's text
+  std::string_view caption = {};            // caption, or a text box's text
   std::span<const std::string_view> rows = {};  // a list box's rows
   Alignment alignment = Alignment::kLeft;
   // Text boxes: several lines, a vertical scroll bar, wrapping at the right

@@ -9,7 +9,9 @@ Variant Variant::Null() { return Variant(Type::kNull, 0); }
 Variant Variant::Boolean(bool value) {
   return Variant(Type::kBoolean, value ? -1 : 0);
 }
-Variant Variant::Integer(int16_t value) { return Variant(Type::kInteger, value); }
+Variant Variant::Integer(int16_t value) {
+  return Variant(Type::kInteger, value);
+}
 Variant Variant::Double(double value) { return Variant(Type::kDouble, value); }
 
 double Variant::AsDouble() const { return value_; }

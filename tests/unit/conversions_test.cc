@@ -1,8 +1,9 @@
+#include "forms/core/conversions.h"
+
 #include <cmath>
 #include <limits>
 #include <string>
 
-#include "forms/core/conversions.h"
 #include "forms/core/runtime_error.h"
 #include "forms/core/units.h"
 #include "forms/core/variant.h"
@@ -41,9 +42,14 @@ TEST(NumericPrefixTest, ReadsTheNumberAtTheStartOfOddTexts) {
   EXPECT_EQ(NumericPrefix("2e"), 2.0);
   EXPECT_EQ(NumericPrefix("2e+"), 2.0);
   EXPECT_EQ(NumericPrefix("3 4"), 3.0);
-  EXPECT_EQ(NumericPrefix("\xD0\xB4" "5"), 0.0);  // a Cyrillic letter first
-  EXPECT_EQ(NumericPrefix("6\xFF\xFE"), 6.0);      // invalid UTF-8 after it
-  EXPECT_EQ(NumericPrefix(std::string("8\0" "9", 3)), 8.0);
+  EXPECT_EQ(NumericPrefix("\xD0\xB4"
+                          "5"),
+            0.0);                              // a Cyrillic letter first
+  EXPECT_EQ(NumericPrefix("6\xFF\xFE"), 6.0);  // invalid UTF-8 after it
+  EXPECT_EQ(NumericPrefix(std::string("8\0"
+                                      "9",
+                                      3)),
+            8.0);
 }
 
 TEST(NumericPrefixTest, StaysExactOrSaturatesOnExtremeTexts) {

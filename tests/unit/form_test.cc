@@ -14,18 +14,28 @@ constexpr std::array<std::string_view, 3> kRows = {"a", "b", "c"};
 
 // Two groups of options: three in a frame, two on the window itself.
 const std::array<ControlDescription, 8> kControls = {{
-    {.array = "List", .member = 0, .kind = ControlKind::kListBox,
+    {.array = "List",
+     .member = 0,
+     .kind = ControlKind::kListBox,
      .rows = kRows},
     {.array = "Box", .kind = ControlKind::kFrame},
-    {.array = "Opt", .member = 0, .kind = ControlKind::kOptionButton,
+    {.array = "Opt",
+     .member = 0,
+     .kind = ControlKind::kOptionButton,
      .container = "Box"},
-    {.array = "Opt", .member = 1, .kind = ControlKind::kOptionButton,
+    {.array = "Opt",
+     .member = 1,
+     .kind = ControlKind::kOptionButton,
      .container = "Box"},
-    {.array = "Opt", .member = 2, .kind = ControlKind::kOptionButton,
+    {.array = "Opt",
+     .member = 2,
+     .kind = ControlKind::kOptionButton,
      .container = "Box"},
     {.array = "Opt", .member = 3, .kind = ControlKind::kOptionButton},
     {.array = "Opt", .member = 4, .kind = ControlKind::kOptionButton},
-    {.array = "Text", .member = 0, .kind = ControlKind::kTextBox,
+    {.array = "Text",
+     .member = 0,
+     .kind = ControlKind::kTextBox,
      .caption = "start"},
 }};
 const FormDescription kDescription = {.name = "Test", .controls = kControls};
@@ -35,9 +45,14 @@ class FormTest : public ::testing::Test, public FormObserver {
  protected:
   FormTest() {
     form_.SetObserver(this);
-    form_.OnClick("List", [this](int16_t m) { events_.push_back("List" + std::to_string(m)); });
-    form_.OnClick("Opt", [this](int16_t m) { events_.push_back("Opt" + std::to_string(m)); });
-    form_.SetErrorReporter([this](const RuntimeError& e) { reports_.push_back(e.code()); });
+    form_.OnClick("List", [this](int16_t m) {
+      events_.push_back("List" + std::to_string(m));
+    });
+    form_.OnClick("Opt", [this](int16_t m) {
+      events_.push_back("Opt" + std::to_string(m));
+    });
+    form_.SetErrorReporter(
+        [this](const RuntimeError& e) { reports_.push_back(e.code()); });
   }
 
   void ListRowChanged(const ListBox& list) override {
@@ -158,12 +173,12 @@ TEST_F(FormTest, RuntimeErrorLeavesEveryHandlerAndIsReportedOnce) {
 }
 
 TEST(FormDescriptionTest, RejectsDuplicatesAndContainersListedLate) {
-  const std::array<ControlDescription, 2> twice = {{
-      {.array = "A", .member = 0}, {.array = "A", .member = 0}}};
+  const std::array<ControlDescription, 2> twice = {
+      {{.array = "A", .member = 0}, {.array = "A", .member = 0}}};
   EXPECT_THROW(Form(FormDescription{.controls = twice}), std::invalid_argument);
-  const std::array<ControlDescription, 2> late = {{
-      {.array = "A", .member = 0, .container = "F"},
-      {.array = "F", .kind = ControlKind::kFrame}}};
+  const std::array<ControlDescription, 2> late = {
+      {{.array = "A", .member = 0, .container = "F"},
+       {.array = "F", .kind = ControlKind::kFrame}}};
   EXPECT_THROW(Form(FormDescription{.controls = late}), std::invalid_argument);
 }
 

@@ -1,5 +1,3 @@
-#include "window/trovanel_layout.h"
-
 #include <set>
 #include <string>
 #include <utility>
@@ -8,11 +6,13 @@
 #include "forms/core/units.h"
 #include "gtest/gtest.h"
 #include "quiz/quiz_content.h"
+#include "window/trovanel_layout.h"
 
 namespace trovanel {
 namespace {
 
-const forms::ControlDescription& Control(std::string_view array, int16_t member) {
+const forms::ControlDescription& Control(std::string_view array,
+                                         int16_t member) {
   for (const auto& control : TrovanelLayout().controls) {
     if (control.array == array && control.member == member) return control;
   }
@@ -35,7 +35,8 @@ TEST(LayoutTest, BuildsIntoAFormOfThirteenUniqueControls) {
 TEST(LayoutTest, OnlyTheKeyListsAndTheMottoAreHidden) {
   std::set<std::pair<std::string, int>> hidden;
   for (const auto& control : TrovanelLayout().controls) {
-    if (!control.visible) hidden.insert({std::string(control.array), control.member});
+    if (!control.visible)
+      hidden.insert({std::string(control.array), control.member});
   }
   EXPECT_EQ(hidden, (std::set<std::pair<std::string, int>>{
                         {kListArray, 1}, {kListArray, 2}, {kTextArray, 1}}));

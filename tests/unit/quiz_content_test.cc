@@ -19,7 +19,8 @@ size_t CodePoints(std::string_view utf8) {
 bool AllLinesEndWithCrLf(std::string_view text) {
   if (text.size() < 2 || text.substr(text.size() - 2) != "\r\n") return false;
   for (size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '\r' && (i + 1 >= text.size() || text[i + 1] != '\n')) return false;
+    if (text[i] == '\r' && (i + 1 >= text.size() || text[i + 1] != '\n'))
+      return false;
     if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r')) return false;
   }
   return true;

@@ -81,8 +81,8 @@ TEST(QuizFailureTest, AKeyListWithTooFewRowsIsARowOutOfRange) {
 // The keys are read back as text and converted as the runtime converts:
 // the description key is rounded half to even, the gait key is not.
 TEST(QuizFailureTest, KeyTextsAreConvertedAtEveryCheck) {
-  const std::array<std::string_view, 5> description_keys = {
-      "2.5", " 1abc", "99999", "3", "2"};
+  const std::array<std::string_view, 5> description_keys = {"2.5", " 1abc",
+                                                            "99999", "3", "2"};
   ChangedLayout changed([&](auto& controls) {
     std::ranges::find_if(controls, ChangedLayout::List(kDescriptionKeyList))
         ->rows = description_keys;
@@ -129,7 +129,8 @@ TEST(QuizFailureTest, AFailingControlCallLeavesTheHandlerAtOnce) {
   form.OnClick(kListArray, [&](int16_t m) { controller.List1_Click(m); });
   form.OnClick(kOptionArray, [&](int16_t m) { controller.Option1_Click(m); });
   std::vector<ErrorCode> reports;
-  form.SetErrorReporter([&](const forms::RuntimeError& e) { reports.push_back(e.code()); });
+  form.SetErrorReporter(
+      [&](const forms::RuntimeError& e) { reports.push_back(e.code()); });
   form.Load();
 
   forms::ListBox* list = nullptr;

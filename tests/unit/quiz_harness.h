@@ -18,8 +18,7 @@ inline constexpr std::array<int, 5> kRightRowOfGait = {4, 3, 0, 1, 2};
 // The real form with the real controller, acted on as the pupil would.
 class QuizHarness {
  public:
-  explicit QuizHarness(
-      const forms::FormDescription& layout = TrovanelLayout())
+  explicit QuizHarness(const forms::FormDescription& layout = TrovanelLayout())
       : app_(layout) {
     app_.form().SetErrorReporter([this](const forms::RuntimeError& error) {
       reports_.push_back(error.code());
@@ -34,7 +33,9 @@ class QuizHarness {
     app_.form().UserSelectsRow(List(kDescriptionList), row);
   }
 
-  std::string Message() { return Get<forms::TextBox>(kTextArray, kMessageBox).text(); }
+  std::string Message() {
+    return Get<forms::TextBox>(kTextArray, kMessageBox).text();
+  }
   forms::ListBox& List(int16_t member) {
     return Get<forms::ListBox>(kListArray, member);
   }

@@ -47,19 +47,22 @@ void PlayAndCompare(const std::vector<int>& actions) {
     oracle.Apply(action);
 
     bool full = oracle.gait >= 0 && oracle.row >= 0;
-    bool ok = quiz.Message() == oracle.Message() &&
-              quiz.ChosenGait() == oracle.gait &&
-              quiz.List(kDescriptionList).current_row() == oracle.row &&
-              quiz.List(kGaitKeyList).current_row() == (full ? oracle.gait : -1) &&
-              quiz.List(kDescriptionKeyList).current_row() == (full ? oracle.row : -1) &&
-              quiz.reports().empty();
+    bool ok =
+        quiz.Message() == oracle.Message() &&
+        quiz.ChosenGait() == oracle.gait &&
+        quiz.List(kDescriptionList).current_row() == oracle.row &&
+        quiz.List(kGaitKeyList).current_row() == (full ? oracle.gait : -1) &&
+        quiz.List(kDescriptionKeyList).current_row() ==
+            (full ? oracle.row : -1) &&
+        quiz.reports().empty();
     if (!ok) {
       std::string played;
-      for (size_t i = 0; i <= step; ++i) played += std::to_string(actions[i]) + " ";
-      FAIL() << "after actions " << played << "the form shows \"" << quiz.Message()
-             << "\", gait " << quiz.ChosenGait() << "; expected \""
-             << oracle.Message() << "\", gait " << oracle.gait << ", row "
-             << oracle.row;
+      for (size_t i = 0; i <= step; ++i)
+        played += std::to_string(actions[i]) + " ";
+      FAIL() << "after actions " << played << "the form shows \""
+             << quiz.Message() << "\", gait " << quiz.ChosenGait()
+             << "; expected \"" << oracle.Message() << "\", gait "
+             << oracle.gait << ", row " << oracle.row;
     }
   }
 }

@@ -112,8 +112,10 @@ class ReentryTest : public ::testing::Test {
  protected:
   ReentryTest() {
     form_.OnLoad([this] { controller_.Form_Load(); });
-    form_.OnClick(kListArray, [this](int16_t m) { controller_.List1_Click(m); });
-    form_.OnClick(kOptionArray, [this](int16_t m) { controller_.Option1_Click(m); });
+    form_.OnClick(kListArray,
+                  [this](int16_t m) { controller_.List1_Click(m); });
+    form_.OnClick(kOptionArray,
+                  [this](int16_t m) { controller_.Option1_Click(m); });
     form_.Load();
   }
 
