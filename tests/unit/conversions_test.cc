@@ -3,6 +3,8 @@
 #include <cmath>
 #include <limits>
 #include <string>
+#include <string_view>
+#include <utility>
 
 #include "forms/core/runtime_error.h"
 #include "forms/core/units.h"
@@ -23,33 +25,38 @@ ErrorCode ErrorOf(auto&& action) {
 }
 
 TEST(NumericPrefixTest, ReadsTheNumberAtTheStartOfOddTexts) {
-  EXPECT_EQ(NumericPrefix("4"), 4.0);
-  EXPECT_EQ(NumericPrefix(""), 0.0);
-  EXPECT_EQ(NumericPrefix("   "), 0.0);
-  EXPECT_EQ(NumericPrefix("abc"), 0.0);
-  EXPECT_EQ(NumericPrefix("12abc"), 12.0);
-  EXPECT_EQ(NumericPrefix(" \t\r\n 7"), 7.0);
-  EXPECT_EQ(NumericPrefix("-3"), -3.0);
-  EXPECT_EQ(NumericPrefix("+3"), 3.0);
-  EXPECT_EQ(NumericPrefix("-"), 0.0);
-  EXPECT_EQ(NumericPrefix("--3"), 0.0);
-  EXPECT_EQ(NumericPrefix("2.5x"), 2.5);
-  EXPECT_EQ(NumericPrefix(".5"), 0.5);
-  EXPECT_EQ(NumericPrefix("5."), 5.0);
-  EXPECT_EQ(NumericPrefix("."), 0.0);
-  EXPECT_EQ(NumericPrefix("1e3"), 1000.0);
-  EXPECT_EQ(NumericPrefix("1.5E-1"), 0.15);
-  EXPECT_EQ(NumericPrefix("2e"), 2.0);
-  EXPECT_EQ(NumericPrefix("2e+"), 2.0);
-  EXPECT_EQ(NumericPrefix("3 4"), 3.0);
-  EXPECT_EQ(NumericPrefix("\xD0\xB4"
-                          "5"),
-            0.0);                              // a Cyrillic letter first
-  EXPECT_EQ(NumericPrefix("6\xFF\xFE"), 6.0);  // invalid UTF-8 after it
-  EXPECT_EQ(NumericPrefix(std::string("8\0"
-                                      "9",
-                                      3)),
-            8.0);
+  using namespace std::string_view_literals;
+  const std::pair<std::string_view, double> cases[] = {
+      {"4", 4},
+      {"", 0},
+      {"   ", 0},
+      {"abc", 0},
+      {"12abc", 12},
+      {" \t\r\n 7", 7},
+      {"-3", -3},
+      {"+3", 3},
+      {"-", 0},
+      {"--3", 0},
+      {"2.5x", 2.5},
+      {".5", 0.5},
+      {"5.", 5},
+      {".", 0},
+      {"1e3", 1000},
+      {"1.5E-1", 0.15},
+      {"2e", 2},
+      {"2e+", 2},
+      {"3 4", 3},
+      {"\xD0\xB4"
+       "5",
+       0},               // a Cyrillic letter first
+      {"6\xFF\xFE", 6},  // invalid UTF-8 after the number
+      {"8\0"
+       "9"sv,
+       8},  // a NUL ends the number
+  };
+  for (const auto& [text, value] : cases) {
+    EXPECT_EQ(NumericPrefix(text), value) << "text: " << text;
+  }
 }
 
 TEST(NumericPrefixTest, StaysExactOrSaturatesOnExtremeTexts) {
@@ -67,15 +74,13 @@ TEST(NumericPrefixTest, StaysExactOrSaturatesOnExtremeTexts) {
 }
 
 TEST(DoubleToI2Test, RoundsHalfToEven) {
-  EXPECT_EQ(DoubleToI2(0.5), 0);
-  EXPECT_EQ(DoubleToI2(1.5), 2);
-  EXPECT_EQ(DoubleToI2(2.5), 2);
-  EXPECT_EQ(DoubleToI2(-0.5), 0);
-  EXPECT_EQ(DoubleToI2(-1.5), -2);
-  EXPECT_EQ(DoubleToI2(-2.5), -2);
-  EXPECT_EQ(DoubleToI2(2.4999), 2);
-  EXPECT_EQ(DoubleToI2(2.5001), 3);
-  EXPECT_EQ(DoubleToI2(-2.6), -3);
+  const std::pair<double, int16_t> cases[] = {
+      {0.5, 0},   {1.5, 2},   {2.5, 2},    {-0.5, 0},   {-1.5, -2},
+      {-2.5, -2}, {-2.6, -3}, {2.4999, 2}, {2.5001, 3},
+  };
+  for (const auto& [value, rounded] : cases) {
+    EXPECT_EQ(DoubleToI2(value), rounded) << value;
+  }
 }
 
 TEST(DoubleToI2Test, OverflowsOutsideTheSixteenBitRangeAfterRounding) {
