@@ -1,0 +1,185 @@
+#include "forms/fltk/fltk_form.h"
+
+#include <FL/Fl.H>
+#include <FL/Fl_Box.H>
+#include <FL/Fl_Pixmap.H>
+
+#include <algorithm>
+#include <vector>
+
+#include "forms/fltk/error_report.h"
+#include "forms/fltk/frame_widget.h"
+#include "forms/fltk/list_widget.h"
+#include "forms/fltk/option_widget.h"
+#include "forms/fltk/text_widget.h"
+#include "forms/fltk/window_hints.h"
+
+namespace forms::fltk {
+
+namespace {
+
+Fl_Align LabelAlign(Alignment alignment) {
+  Fl_Align align = FL_ALIGN_INSIDE | FL_ALIGN_TOP | FL_ALIGN_WRAP;
+  return alignment == Alignment::kCentre ? align : align | FL_ALIGN_LEFT;
+}
+
+}  // namespace
+
+FltkForm::FltkForm(Form& form, int dpi)
+    : form_(form), style_(form.description().font, dpi) {
+  const FormDescription& description = form.description();
+  const int width = style_.Pixels(description.client_width);
+  const int height = style_.Pixels(description.client_height);
+  window_ = std::make_unique<Fl_Double_Window>(width, height);
+  window_->copy_label(std::string(description.title).c_str());
+  window_->xclass(std::string(description.name).c_str());
+  window_->color(ToFlColor(description.back_color));
+  window_->labelfont(style_.font());
+  window_->labelsize(style_.font_pixels());
+  if (!description.resizable) window_->size_range(width, height, width, height);
+  window_->callback(OnWindowCallback, this);
+  Build(nullptr);
+  window_->end();
+}
+
+FltkForm::~FltkForm() {
+  // Widgets refer to the model's controls: they go first.
+  window_.reset();
+}
+
+void FltkForm::Build(const Control* container) {
+  std::vector<Control*> children;
+  for (const auto& control : form_.controls()) {
+    if (control->container() == container && control->description().visible) {
+      children.push_back(control.get());
+    }
+  }
+  // FLTK moves the focus in the order of the children.
+  std::stable_sort(children.begin(), children.end(),
+                   [](const Control* a, const Control* b) {
+                     return a->description().tab_index <
+                            b->description().tab_index;
+                   });
+  int origin_x = 0;
+  int origin_y = 0;
+  if (container != nullptr) {
+    const Fl_Widget* outer = WidgetFor(*container);
+    origin_x = outer->x();
+    origin_y = outer->y();
+  }
+  for (Control* control : children) {
+    const ControlDescription& d = control->description();
+    Fl_Widget* widget =
+        Create(*control, origin_x + style_.Pixels(d.left),
+               origin_y + style_.Pixels(d.top), style_.Pixels(d.width),
+               style_.Pixels(d.height));
+    style_.Apply(d, *widget);
+    widgets_[control] = widget;
+    if (auto* frame = dynamic_cast<FrameWidget*>(widget)) {
+      frame->begin();
+      Build(control);
+      frame->end();
+      frame->MirrorOptions();
+    }
+  }
+}
+
+Fl_Widget* FltkForm::Create(Control& control, int x, int y, int width,
+                            int height) {
+  const ControlDescription& d = control.description();
+  switch (d.kind) {
+    case ControlKind::kListBox: {
+      auto* list = new ListWidget(form_, static_cast<ListBox&>(control), x, y,
+                                  width, height);
+      list->textfont(style_.font());
+      list->textsize(style_.font_pixels());
+      return list;
+    }
+    case ControlKind::kOptionButton: {
+      auto* option = new OptionWidget(
+          form_, static_cast<OptionButton&>(control), x, y, width, height);
+      SetCaption(*option, d.caption);
+      return option;
+    }
+    case ControlKind::kTextBox: {
+      auto* text = new TextWidget(static_cast<const TextBox&>(control), x, y,
+                                  width, height);
+      text->textfont(style_.font());
+      text->textsize(style_.font_pixels());
+      return text;
+    }
+    case ControlKind::kLabel: {
+      auto* label = new Fl_Box(FL_FLAT_BOX, x, y, width, height, nullptr);
+      label->align(LabelAlign(d.alignment));
+      SetCaption(*label, d.caption);
+      return label;
+    }
+    case ControlKind::kFrame: {
+      auto* frame = new FrameWidget(x, y, width, height);
+      SetCaption(*frame, d.caption);
+      return frame;
+    }
+  }
+  return nullptr;
+}
+
+Fl_Widget* FltkForm::WidgetFor(const Control& control) const {
+  auto found = widgets_.find(&control);
+  return found == widgets_.end() ? nullptr : found->second;
+}
+
+void FltkForm::SetIcon(const char* const* xpm) {
+  Fl_Pixmap picture(xpm);
+  icon_ = std::make_unique<Fl_RGB_Image>(&picture, window_->color());
+  window_->icon(icon_.get());
+}
+
+void FltkForm::Show() {
+  window_->show();
+  WriteMotifHints(form_.description(), *window_);
+  for (int i = 0; i < window_->children(); ++i) {
+    if (window_->child(i)->take_focus()) break;
+  }
+}
+
+void FltkForm::ReportError(const RuntimeError& error) {
+  exit_status_ = kExitRuntimeError;
+  ShowErrorReport(error, style_);
+  window_->hide();
+}
+
+int FltkForm::Run() {
+  Fl::run();
+  return exit_status_;
+}
+
+void FltkForm::ListRowChanged(const ListBox& list) {
+  if (auto* widget = dynamic_cast<ListWidget*>(WidgetFor(list))) {
+    widget->Mirror();
+  }
+}
+
+void FltkForm::OptionChanged(const OptionButton& option) {
+  Fl_Widget* widget = WidgetFor(option);
+  if (widget == nullptr) return;
+  if (auto* frame = dynamic_cast<FrameWidget*>(widget->parent())) {
+    frame->MirrorOptions();
+  } else if (auto* button = dynamic_cast<OptionWidget*>(widget)) {
+    button->Mirror();
+  }
+}
+
+void FltkForm::TextChanged(const TextBox& text) {
+  if (auto* widget = dynamic_cast<TextWidget*>(WidgetFor(text))) {
+    widget->Mirror();
+  }
+}
+
+void FltkForm::OnWindowCallback(Fl_Widget* widget, void*) {
+  // Escape arrives as a shortcut; only the close box or the window menu
+  // close the window.
+  if (Fl::event() == FL_SHORTCUT) return;
+  widget->hide();
+}
+
+}  // namespace forms::fltk

@@ -1,0 +1,37 @@
+#ifndef TROVANEL_FORMS_FLTK_LIST_WIDGET_H_
+#define TROVANEL_FORMS_FLTK_LIST_WIDGET_H_
+
+#include <FL/Fl_Hold_Browser.H>
+#include "forms/fltk/xlib_macros.h"  // before the model's headers
+
+#include "forms/core/form.h"
+
+namespace forms::fltk {
+
+// A list box: shows the model's rows and current row; a click or an arrow
+// key becomes form.UserSelectsRow. The arrow keys are worked out from the
+// model's current row, not from FLTK's own key handling, which skips row 0
+// when nothing is selected.
+class ListWidget : public Fl_Hold_Browser {
+ public:
+  ListWidget(Form& form, ListBox& list, int x, int y, int width, int height);
+
+  const ListBox& model() const { return list_; }
+  // -1 when no row is highlighted.
+  int shown_row() const { return value() - 1; }
+  // Highlights the model's current row; raises nothing.
+  void Mirror();
+
+  int handle(int event) override;
+
+ private:
+  static void OnChanged(Fl_Widget* widget, void*);
+  void Select(int row);
+
+  Form& form_;
+  ListBox& list_;
+};
+
+}  // namespace forms::fltk
+
+#endif  // TROVANEL_FORMS_FLTK_LIST_WIDGET_H_

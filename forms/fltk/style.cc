@@ -1,0 +1,48 @@
+#include "forms/fltk/style.h"
+
+#include <FL/Fl.H>
+#include <FL/Fl_Widget.H>
+
+#include "forms/core/units.h"
+
+namespace forms::fltk {
+
+namespace {
+
+// FLTK reads the first character of a font name as its style: ' ' is plain.
+std::string PlainFontName(const FontDescription& font) {
+  std::string name(1, font.italic ? (font.weight > 400 ? 'P' : 'I')
+                                  : (font.weight > 400 ? 'B' : ' '));
+  name += font.name;
+  return name;
+}
+
+}  // namespace
+
+Style::Style(const FontDescription& font, int dpi)
+    : font_name_(PlainFontName(font)),
+      font_(FL_FREE_FONT),
+      dpi_(dpi),
+      font_pixels_(PointsToPixels(font.points, dpi)) {
+  Fl::set_font(font_, font_name_.c_str());
+}
+
+int Style::Pixels(int twips) const { return TwipsToPixels(twips, dpi_); }
+
+void Style::Apply(const ControlDescription& description,
+                  Fl_Widget& widget) const {
+  widget.labelfont(font_);
+  widget.labelsize(font_pixels_);
+  if (description.back_color) widget.color(ToFlColor(*description.back_color));
+}
+
+Fl_Color ToFlColor(uint32_t stored) {
+  Rgb rgb = StoredColorToRgb(stored);
+  return fl_rgb_color(rgb.red, rgb.green, rgb.blue);
+}
+
+void SetCaption(Fl_Widget& widget, std::string_view caption) {
+  widget.copy_label(std::string(caption).c_str());
+}
+
+}  // namespace forms::fltk

@@ -1,0 +1,45 @@
+#ifndef TROVANEL_FORMS_FLTK_STYLE_H_
+#define TROVANEL_FORMS_FLTK_STYLE_H_
+
+#include <FL/Enumerations.H>
+#include "forms/fltk/xlib_macros.h"  // before the model's headers
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "forms/core/form_description.h"
+
+class Fl_Widget;
+
+namespace forms::fltk {
+
+// What every widget of one form shares: the logical dpi and the form's font.
+class Style {
+ public:
+  Style(const FontDescription& font, int dpi);
+
+  int dpi() const { return dpi_; }
+  int Pixels(int twips) const;
+  Fl_Font font() const { return font_; }
+  int font_pixels() const { return font_pixels_; }
+
+  // Font of the label and of the text, and the back colour when the control
+  // has one of its own.
+  void Apply(const ControlDescription& description, Fl_Widget& widget) const;
+
+ private:
+  std::string font_name_;  // FLTK keeps the pointer
+  Fl_Font font_;
+  int dpi_;
+  int font_pixels_;
+};
+
+Fl_Color ToFlColor(uint32_t stored);
+
+// The widget keeps its own copy of the caption.
+void SetCaption(Fl_Widget& widget, std::string_view caption);
+
+}  // namespace forms::fltk
+
+#endif  // TROVANEL_FORMS_FLTK_STYLE_H_

@@ -1,0 +1,11 @@
+# The Linux program: build/trovanel, and where `cmake --install` puts it.
+include(GNUInstallDirs)
+
+add_executable(trovanel main_linux.cc)
+target_link_libraries(trovanel PRIVATE trovanel_window forms_fltk)
+# The icon is compiled in from its one source picture.
+target_include_directories(trovanel PRIVATE ${PROJECT_SOURCE_DIR})
+set_target_properties(trovanel PROPERTIES
+  RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR})
+
+install(TARGETS trovanel RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
