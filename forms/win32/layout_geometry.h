@@ -1,0 +1,35 @@
+#ifndef TROVANEL_FORMS_WIN32_LAYOUT_GEOMETRY_H_
+#define TROVANEL_FORMS_WIN32_LAYOUT_GEOMETRY_H_
+
+#include <vector>
+
+#include "forms/core/controls.h"
+#include "forms/core/form.h"
+
+// Where the native window puts each control and in which order it visits
+// them. Plain data, free of the Windows headers, so that it is checked on any
+// machine.
+namespace forms::win32 {
+
+struct PixelRect {
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+  bool operator==(const PixelRect&) const = default;
+};
+
+// In the window's client area: a control inside a frame sits at the frame's
+// position plus its own, since native group boxes hold no children.
+PixelRect ControlRect(const Control& control, int dpi);
+
+// The shown controls in the order of the native child windows, which is the
+// keyboard order: by tab index, with the options of one container kept
+// together at the place of their first tab index and ordered top to bottom
+// (the arrow keys walk them in that order). Frames come last: they take no
+// focus, and lying under the options they neither hide nor catch a click.
+std::vector<Control*> NavigationOrder(const Form& form);
+
+}  // namespace forms::win32
+
+#endif  // TROVANEL_FORMS_WIN32_LAYOUT_GEOMETRY_H_

@@ -1,0 +1,86 @@
+#ifndef TROVANEL_FORMS_WIN32_WIN32_FORM_H_
+#define TROVANEL_FORMS_WIN32_WIN32_FORM_H_
+
+#include <windows.h>
+
+#include <cstdint>
+#include <map>
+#include <vector>
+
+#include "forms/core/form.h"
+#include "forms/core/units.h"
+
+namespace forms::win32 {
+
+// The model's form as a native window: one child window per shown control,
+// built from the description. It mirrors model changes into the widgets
+// (the messages it uses raise no notifications) and reports the pupil's
+// input to the model as actions; it decides no behaviour.
+class Win32Form : public FormObserver {
+ public:
+  // icon_id: the window's icon among the executable's resources; 0 for none.
+  Win32Form(Form& form, HINSTANCE instance, int icon_id);
+  ~Win32Form() override;
+  Win32Form(const Win32Form&) = delete;
+  Win32Form& operator=(const Win32Form&) = delete;
+
+  HWND hwnd() const { return hwnd_; }
+  int dpi() const { return dpi_; }
+  // nullptr for a control that is not shown.
+  HWND WidgetOf(const Control& control) const;
+
+  // Shows the window with the keyboard focus in the first control of the
+  // keyboard order and nothing highlighted.
+  void Show(int show_command);
+
+  // The message loop marks the pupil's own keyboard and mouse input while it
+  // dispatches it: only then does an option's click count as a choice.
+  void SetUserInput(bool active) { user_input_ = active; }
+
+  void ListRowChanged(const ListBox& list) override;
+  void OptionChanged(const OptionButton& option) override;
+  void TextChanged(const TextBox& text) override;
+
+ private:
+  struct Widget {
+    Control* control;
+    HWND hwnd;
+  };
+
+  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wparam,
+                                     LPARAM lparam);
+  static LRESULT CALLBACK WidgetProc(HWND hwnd, UINT message, WPARAM wparam,
+                                     LPARAM lparam, UINT_PTR id,
+                                     DWORD_PTR self);
+  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
+  LRESULT HandleWidgetMessage(const Widget& widget, UINT message,
+                              WPARAM wparam, LPARAM lparam);
+
+  void CreateWidgets(HINSTANCE instance);
+  void ApplyDpi(int dpi);
+  void LoadIcons(HINSTANCE instance, int icon_id);
+  const Widget* Find(HWND hwnd) const;
+  void OnCommand(HWND source, int code);
+  bool StepListRow(ListBox& list, int step);
+  void OnActivate(bool active);
+  HBRUSH OnControlColor(HDC dc, HWND source);
+  HBRUSH BrushFor(COLORREF color);
+  void MirrorOptions();
+
+  Form& form_;
+  HWND hwnd_ = nullptr;
+  std::vector<Widget> widgets_;  // in keyboard order
+  std::map<COLORREF, HBRUSH> brushes_;
+  HFONT font_ = nullptr;
+  HICON icons_[2] = {nullptr, nullptr};
+  HWND saved_focus_ = nullptr;
+  int dpi_ = kDefaultDpi;
+  bool user_input_ = false;
+};
+
+// The stored 0x00BBGGRR colour as a GDI colour.
+COLORREF ToColorRef(uint32_t stored);
+
+}  // namespace forms::win32
+
+#endif  // TROVANEL_FORMS_WIN32_WIN32_FORM_H_

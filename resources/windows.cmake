@@ -1,0 +1,33 @@
+# The Windows program's resources: the icon made from the one source picture,
+# the version record and the manifest (DPI awareness, supported systems).
+enable_language(RC)
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
+
+set(TROVANEL_ICO ${CMAKE_CURRENT_BINARY_DIR}/trovanel.ico)
+set(TROVANEL_MANIFEST ${CMAKE_CURRENT_SOURCE_DIR}/trovanel.manifest)
+# A reserved name, and another host than the one in the window title.
+set(TROVANEL_PUBLISHER_ADDRESS "https://school.trovanel.example/")
+# The version as people read it: 1.0.0.0 is "1.00".
+if(PROJECT_VERSION_MINOR LESS 10)
+  set(TROVANEL_SHOWN_VERSION "${PROJECT_VERSION_MAJOR}.0${PROJECT_VERSION_MINOR}")
+else()
+  set(TROVANEL_SHOWN_VERSION "${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}")
+endif()
+
+add_custom_command(
+  OUTPUT ${TROVANEL_ICO}
+  COMMAND Python3::Interpreter ${PROJECT_SOURCE_DIR}/tools/icon_convert.py
+          --ico ${TROVANEL_ICO} ${CMAKE_CURRENT_SOURCE_DIR}/trovanel.xpm
+  DEPENDS ${PROJECT_SOURCE_DIR}/tools/icon_convert.py
+          ${CMAKE_CURRENT_SOURCE_DIR}/trovanel.xpm
+  COMMENT "Making the Windows icon from the source picture")
+
+configure_file(trovanel.rc.in ${CMAKE_CURRENT_BINARY_DIR}/trovanel.rc @ONLY)
+
+# An object library, so the program and the test programs carry the same
+# resources.
+add_library(trovanel_resources OBJECT ${CMAKE_CURRENT_BINARY_DIR}/trovanel.rc
+            ${TROVANEL_ICO})
+target_include_directories(trovanel_resources PRIVATE ${PROJECT_SOURCE_DIR})
+set_source_files_properties(${CMAKE_CURRENT_BINARY_DIR}/trovanel.rc PROPERTIES
+  OBJECT_DEPENDS "${TROVANEL_ICO};${TROVANEL_MANIFEST}")
