@@ -25,6 +25,8 @@ void OptionWidget::Choose() {
   } else {
     Mirror();
   }
+  // The pupil's choice, by mouse or key, takes the focus with it.
+  if (option_.chosen()) take_focus();
 }
 
 void OptionWidget::OnPressed(Fl_Widget* widget, void*) {

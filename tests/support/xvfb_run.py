@@ -67,7 +67,7 @@ def main(argv):
         if args.wm:
             manager = start_wm(args.wm, env)
         return subprocess.call(command, env=env)
-    except RuntimeError as error:
+    except (OSError, RuntimeError) as error:
         print(f"xvfb_run: {error}", file=sys.stderr)
         return 125
     finally:

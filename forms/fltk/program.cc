@@ -1,0 +1,34 @@
+#include "forms/fltk/program.h"
+
+#include <cstdio>
+#include <string>
+
+#include "forms/fltk/display.h"
+#include "forms/fltk/fltk_form.h"
+
+namespace forms::fltk {
+
+int RunForm(Form& form, const char* const* icon_xpm) {
+  std::string error;
+  if (!OpenDisplay(&error)) {
+    std::fprintf(stderr, "%s: %s\n",
+                 std::string(form.description().name).c_str(), error.c_str());
+    return kExitCannotStart;
+  }
+  FltkForm window(form, LogicalDpi());
+  form.SetErrorReporter(
+      [&window](const RuntimeError& e) { window.ReportError(e); });
+  form.SetObserver(&window);
+  window.SetIcon(icon_xpm);
+  form.Load();
+  int status = kExitRuntimeError;
+  if (!form.failed()) {
+    window.Show();
+    status = window.Run();
+  }
+  form.SetObserver(nullptr);
+  form.SetErrorReporter(nullptr);
+  return status;
+}
+
+}  // namespace forms::fltk
