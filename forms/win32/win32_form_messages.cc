@@ -34,6 +34,15 @@ LRESULT Win32Form::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
                BrushFor(ToColorRef(form_.description().back_color)));
       return 1;
     }
+    case WM_NEXTDLGCTL: {
+      // Tab and Shift+Tab, from the dialog navigation and from the text box:
+      // the window does what a dialog does with them.
+      HWND target = LOWORD(lparam)
+                        ? reinterpret_cast<HWND>(wparam)
+                        : GetNextDlgTabItem(hwnd_, GetFocus(), wparam != 0);
+      if (target) SetFocus(target);
+      return 0;
+    }
     case WM_ACTIVATE:
       OnActivate(LOWORD(wparam) != WA_INACTIVE);
       return 0;

@@ -1,0 +1,81 @@
+#include "tests/windows/color_probes.h"
+
+
+#include "forms/core/units.h"
+#include "forms/win32/layout_geometry.h"
+
+namespace trovanel_test {
+namespace {
+
+using forms::Control;
+using forms::win32::PixelRect;
+
+// Far enough inside to miss a border, a frame's etched line or a focus mark.
+constexpr int kInset = 4;
+
+bool Contains(const PixelRect& rect, int x, int y) {
+  return x >= rect.left && x < rect.left + rect.width && y >= rect.top &&
+         y < rect.top + rect.height;
+}
+
+bool IsContainerOf(const Control& outer, const Control& inner) {
+  for (const Control* c = inner.container(); c; c = c->container()) {
+    if (c == &outer) return true;
+  }
+  return false;
+}
+
+// True when no shown control other than `owner` (and its containers) covers
+// the point; owner nullptr: the window itself.
+bool IsFree(const forms::Form& form, const Control* owner, int x, int y,
+            int dpi) {
+  for (const auto& other : form.controls()) {
+    if (!other->description().visible || other.get() == owner) continue;
+    if (owner && IsContainerOf(*other, *owner)) continue;
+    if (Contains(forms::win32::ControlRect(*other, dpi), x, y)) return false;
+  }
+  return true;
+}
+
+std::string Name(const Control& control) {
+  std::string name(control.array());
+  if (control.member() != forms::kNoMember) {
+    name += "(" + std::to_string(control.member()) + ")";
+  }
+  return name;
+}
+
+}  // namespace
+
+std::vector<ColorProbe> BackColorProbes(const forms::Form& form, int dpi) {
+  std::vector<ColorProbe> probes;
+  for (const auto& control : form.controls()) {
+    const forms::ControlDescription& own = control->description();
+    if (!own.visible || !own.back_color) continue;
+    PixelRect rect = forms::win32::ControlRect(*control, dpi);
+    const int corners[][2] = {
+        {rect.left + rect.width - kInset, rect.top + rect.height - kInset},
+        {rect.left + kInset, rect.top + rect.height - kInset},
+        {rect.left + rect.width - kInset, rect.top + kInset}};
+    for (const auto& [x, y] : corners) {
+      if (IsFree(form, control.get(), x, y, dpi)) {
+        probes.push_back({Name(*control), x, y, *own.back_color});
+        break;
+      }
+    }
+  }
+  const forms::FormDescription& window = form.description();
+  int width = forms::TwipsToPixels(window.client_width, dpi);
+  int height = forms::TwipsToPixels(window.client_height, dpi);
+  for (int y = kInset; y < height - kInset; y += kInset) {
+    for (int x = kInset; x < width - kInset; x += kInset) {
+      if (IsFree(form, nullptr, x, y, dpi)) {
+        probes.push_back({std::string(window.name), x, y, window.back_color});
+        return probes;
+      }
+    }
+  }
+  return probes;
+}
+
+}  // namespace trovanel_test

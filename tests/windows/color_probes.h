@@ -1,0 +1,26 @@
+#ifndef TROVANEL_TESTS_WINDOWS_COLOR_PROBES_H_
+#define TROVANEL_TESTS_WINDOWS_COLOR_PROBES_H_
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "forms/core/form.h"
+
+namespace trovanel_test {
+
+// A client-area pixel where the window must show a back colour of the
+// layout: inside the control that has it and clear of every other shown
+// control drawn over it (text sits away from the corner chosen).
+struct ColorProbe {
+  std::string what;
+  int x = 0;
+  int y = 0;
+  uint32_t stored_color = 0;  // 0x00BBGGRR
+};
+
+std::vector<ColorProbe> BackColorProbes(const forms::Form& form, int dpi);
+
+}  // namespace trovanel_test
+
+#endif  // TROVANEL_TESTS_WINDOWS_COLOR_PROBES_H_

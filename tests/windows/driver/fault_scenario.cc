@@ -1,0 +1,114 @@
+#include <windows.h>
+
+#include <atomic>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "forms/core/runtime_error.h"
+#include "forms/win32/error_dialog.h"
+#include "forms/win32/wide_text.h"
+#include "tests/windows/driver/scenarios.h"
+
+namespace trovanel_test {
+namespace {
+
+// The text id of the static control in a system message box.
+constexpr int kMessageBoxTextId = 0xFFFF;
+
+// The layout with the gait-key list emptied: the first check reads a row
+// the list does not have.
+struct BrokenLayout {
+  BrokenLayout() : layout(trovanel::TrovanelLayout()) {
+    controls.assign(layout.controls.begin(), layout.controls.end());
+    for (forms::ControlDescription& control : controls) {
+      if (control.array == trovanel::kListArray &&
+          control.member == trovanel::kGaitKeyList) {
+        control.rows = {};
+      }
+    }
+    layout.controls = controls;
+  }
+  forms::FormDescription layout;
+  std::vector<forms::ControlDescription> controls;
+};
+
+// Waits for the report on another thread (the window's thread is inside the
+// message box), reads it and presses its button.
+class ReportWatcher {
+ public:
+  ReportWatcher()
+      : thread_(CreateThread(nullptr, 0, &ReportWatcher::Run, this, 0,
+                             nullptr)) {}
+  ~ReportWatcher() { Join(); }
+  ReportWatcher(const ReportWatcher&) = delete;
+  ReportWatcher& operator=(const ReportWatcher&) = delete;
+
+  std::string text() {
+    Join();
+    return text_;
+  }
+
+ private:
+  static DWORD WINAPI Run(void* self) {
+    static_cast<ReportWatcher*>(self)->Watch();
+    return 0;
+  }
+
+  void Join() {
+    stop_ = true;
+    if (!thread_) return;
+    WaitForSingleObject(thread_, INFINITE);
+    CloseHandle(thread_);
+    thread_ = nullptr;
+  }
+
+  void Watch() {
+    std::wstring caption = forms::win32::Utf8ToWide(forms::kErrorReportTitle);
+    for (int round = 0; round < 1000 && !stop_; ++round) {
+      if (HWND box = FindWindowW(L"#32770", caption.c_str())) {
+        wchar_t text[512] = {};
+        GetDlgItemTextW(box, kMessageBoxTextId, text, 512);
+        text_ = forms::win32::WideToUtf8(text);
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+        return;
+      }
+      Sleep(10);
+    }
+  }
+
+  std::atomic<bool> stop_ = false;
+  std::string text_;
+  HANDLE thread_;
+};
+
+}  // namespace
+
+int FaultScenario(Checks& checks) {
+  BrokenLayout broken;
+  Session session(broken.layout);
+  std::optional<forms::ErrorCode> reported;
+  auto dialog = forms::win32::ErrorDialog(session.window());
+  session.app().form().SetErrorReporter(
+      [&](const forms::RuntimeError& error) {
+        reported = error.code();
+        dialog(error);
+      });
+
+  ReportWatcher watcher;
+  session.ClickOption(0);
+  checks.Expect(!session.input().exit_status(), "one choice checks nothing");
+  session.ClickRow(0);
+  std::string shown = watcher.text();
+
+  checks.Expect(reported.has_value(), "the failing call is reported");
+  if (reported) {
+    checks.ExpectEqual(shown,
+                       forms::FormatErrorReport(forms::RuntimeError(*reported)),
+                       "the message box names the error");
+  }
+  checks.Expect(session.app().form().failed(), "the form takes no more events");
+  return session.input().exit_status().value_or(-1);
+}
+
+}  // namespace trovanel_test
