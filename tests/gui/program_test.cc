@@ -20,6 +20,7 @@
 #include "forms/core/units.h"
 #include "quiz/quiz_content.h"
 #include "tests/gui/child_process.h"
+#include "tests/gui/table_geometry.h"
 #include "tests/gui/x_client.h"
 #include "window/trovanel_layout.h"
 
@@ -27,41 +28,6 @@ namespace trovanel_test {
 namespace {
 
 using namespace std::chrono_literals;
-
-constexpr int kDpi = forms::kDefaultDpi;  // the tests' display sets no Xft.dpi
-
-struct Rect {
-  int x, y, width, height;
-  bool Contains(int px, int py) const {
-    return px >= x && px < x + width && py >= y && py < y + height;
-  }
-};
-
-const forms::ControlDescription* Find(std::string_view array, int member) {
-  for (const auto& control : trovanel::TrovanelLayout().controls) {
-    if (control.array == array && control.member == member) return &control;
-  }
-  return nullptr;
-}
-
-// A control's rectangle in the client area, from the table alone.
-Rect TableRect(const forms::ControlDescription& control) {
-  Rect rect{forms::TwipsToPixels(control.left, kDpi),
-            forms::TwipsToPixels(control.top, kDpi),
-            forms::TwipsToPixels(control.width, kDpi),
-            forms::TwipsToPixels(control.height, kDpi)};
-  if (!control.container.empty()) {
-    Rect outer = TableRect(*Find(control.container, forms::kNoMember));
-    rect.x += outer.x;
-    rect.y += outer.y;
-  }
-  return rect;
-}
-
-Pixel ToPixel(uint32_t stored) {
-  forms::Rgb rgb = forms::StoredColorToRgb(stored);
-  return {rgb.red, rgb.green, rgb.blue};
-}
 
 bool SameRegion(const Capture& a, const Capture& b, const Rect& r) {
   for (int y = r.y; y < r.y + r.height; ++y) {
@@ -127,8 +93,8 @@ TEST(TrovanelWithoutDisplay, EndsWithStatusOneAndOneLine) {
 TEST_F(TrovanelProgram, TellsTheWindowManagerItsTitleSizeAndButtons) {
   ASSERT_NO_FATAL_FAILURE(Start());
   const auto& layout = trovanel::TrovanelLayout();
-  const int width = forms::TwipsToPixels(layout.client_width, kDpi);
-  const int height = forms::TwipsToPixels(layout.client_height, kDpi);
+  const int width = forms::TwipsToPixels(layout.client_width, kTestDpi);
+  const int height = forms::TwipsToPixels(layout.client_height, kTestDpi);
   EXPECT_EQ(x_.TextProperty(window_, "_NET_WM_NAME"), layout.title);
 
   XSizeHints hints{};
@@ -163,8 +129,8 @@ TEST_F(TrovanelProgram, DrawsEachControlsColourAtItsPlace) {
   const Pixel window_colour = ToPixel(layout.back_color);
   const Pixel white{255, 255, 255};
   trovanel_test::Capture capture = Snap();
-  ASSERT_EQ(capture.width, forms::TwipsToPixels(layout.client_width, kDpi));
-  ASSERT_EQ(capture.height, forms::TwipsToPixels(layout.client_height, kDpi));
+  ASSERT_EQ(capture.width, forms::TwipsToPixels(layout.client_width, kTestDpi));
+  ASSERT_EQ(capture.height, forms::TwipsToPixels(layout.client_height, kTestDpi));
 
   std::vector<Rect> visible;
   for (const auto& control : layout.controls) {
@@ -206,14 +172,14 @@ TEST_F(TrovanelProgram, DrawsEachControlsColourAtItsPlace) {
 
 TEST_F(TrovanelProgram, AnswersRealClicksInTheMessageBox) {
   ASSERT_NO_FATAL_FAILURE(Start());
-  const Rect message = TableRect(*Find(trovanel::kTextArray, trovanel::kMessageBox));
-  const auto& ravan = *Find(trovanel::kOptionArray, 2);
+  const Rect message = TableRect(TableControl(trovanel::kTextArray, trovanel::kMessageBox));
+  const auto& ravan = TableControl(trovanel::kOptionArray, 2);
   trovanel_test::Capture start = Snap();
   Click(ravan);
   trovanel_test::Capture chosen = WaitForChange(start, TableRect(ravan));
   EXPECT_FALSE(SameRegion(start, chosen, TableRect(ravan)));
   EXPECT_FALSE(SameRegion(start, chosen, message));
-  Click(*Find(trovanel::kListArray, trovanel::kDescriptionList), 0.3, 0.08);
+  Click(TableControl(trovanel::kListArray, trovanel::kDescriptionList), 0.3, 0.08);
   trovanel_test::Capture checked = WaitForChange(chosen, message);
   EXPECT_FALSE(SameRegion(chosen, checked, message));
 }
@@ -229,8 +195,8 @@ TEST_F(TrovanelProgram, ClosesWithStatusZeroWithinASecondButNotOnEscape) {
 
 TEST_F(TrovanelProgram, ReportsARunTimeErrorAndEndsWithStatusTwo) {
   ASSERT_NO_FATAL_FAILURE(Start(TROVANEL_FAULT_PROGRAM));
-  Click(*Find(trovanel::kOptionArray, 3));  // its key row is gone
-  Click(*Find(trovanel::kListArray, trovanel::kDescriptionList), 0.3, 0.08);
+  Click(TableControl(trovanel::kOptionArray, 3));  // its key row is gone
+  Click(TableControl(trovanel::kListArray, trovanel::kDescriptionList), 0.3, 0.08);
   auto report = x_.WaitForWindow(forms::kErrorReportTitle, 10s);
   ASSERT_TRUE(report) << process_->ReadStderr();
   EXPECT_EQ(process_->Wait(200ms), std::nullopt) << "waits for the pupil";

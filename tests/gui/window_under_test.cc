@@ -11,8 +11,8 @@
 
 #include "forms/fltk/display.h"
 #include "forms/fltk/text_widget.h"
-#include "forms/core/units.h"
 #include "quiz/quiz_content.h"
+#include "tests/gui/table_geometry.h"
 #include "window/trovanel_layout.h"
 
 namespace trovanel_test {
@@ -73,14 +73,12 @@ Fl_Widget* WindowUnderTest::Widget(const char* array, int16_t member) {
 
 void WindowUnderTest::RootRect(const forms::Control& control, int* x, int* y,
                                int* width, int* height) {
-  const int dpi = window_->style().dpi();
   input_.Origin(fl_xid(&window_->window()), x, y);
-  for (const forms::Control* c = &control; c != nullptr; c = c->container()) {
-    *x += forms::TwipsToPixels(c->description().left, dpi);
-    *y += forms::TwipsToPixels(c->description().top, dpi);
-  }
-  *width = forms::TwipsToPixels(control.description().width, dpi);
-  *height = forms::TwipsToPixels(control.description().height, dpi);
+  Rect rect = TableRect(control.description());
+  *x += rect.x;
+  *y += rect.y;
+  *width = rect.width;
+  *height = rect.height;
 }
 
 void WindowUnderTest::ClickControl(const char* array, int16_t member,
