@@ -56,7 +56,8 @@ std::vector<ColorProbe> BackColorProbes(const forms::Form& form, int dpi) {
     const int corners[][2] = {
         {rect.left + rect.width - kInset, rect.top + rect.height - kInset},
         {rect.left + kInset, rect.top + rect.height - kInset},
-        {rect.left + rect.width - kInset, rect.top + kInset}};
+        {rect.left + rect.width - kInset, rect.top + kInset},
+        {rect.left + rect.width - kInset, rect.top + rect.height / 2}};
     for (const auto& [x, y] : corners) {
       if (IsFree(form, control.get(), x, y, dpi)) {
         probes.push_back({Name(*control), x, y, *own.back_color});

@@ -1,0 +1,117 @@
+// The Windows backend's placement and keyboard order, checked on the real
+// layout without Windows.
+#include "forms/win32/layout_geometry.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "forms/core/units.h"
+#include "tests/windows/color_probes.h"
+#include "window/trovanel_layout.h"
+
+namespace {
+
+using forms::Control;
+using forms::ControlKind;
+using forms::win32::ControlRect;
+using forms::win32::NavigationOrder;
+using forms::win32::PixelRect;
+
+bool Inside(const PixelRect& inner, const PixelRect& outer) {
+  return inner.left >= outer.left && inner.top >= outer.top &&
+         inner.left + inner.width <= outer.left + outer.width &&
+         inner.top + inner.height <= outer.top + outer.height;
+}
+
+class LayoutGeometryTest : public ::testing::TestWithParam<int> {
+ protected:
+  forms::Form form_{trovanel::TrovanelLayout()};
+};
+
+// The options are placed from their frame; being native siblings of it, they
+// must still land inside it.
+TEST_P(LayoutGeometryTest, OptionsSitInsideTheirFrame) {
+  int dpi = GetParam();
+  int options = 0;
+  for (const auto& control : form_.controls()) {
+    if (control->kind() != ControlKind::kOptionButton) continue;
+    ASSERT_NE(control->container(), nullptr);
+    EXPECT_TRUE(Inside(ControlRect(*control, dpi),
+                       ControlRect(*control->container(), dpi)))
+        << "option " << control->member();
+    ++options;
+  }
+  EXPECT_EQ(options, 5);
+}
+
+TEST_P(LayoutGeometryTest, ShownControlsLieInTheClientArea) {
+  int dpi = GetParam();
+  const forms::FormDescription& window = form_.description();
+  PixelRect client{0, 0, forms::TwipsToPixels(window.client_width, dpi),
+                   forms::TwipsToPixels(window.client_height, dpi)};
+  for (const Control* control : NavigationOrder(form_)) {
+    EXPECT_TRUE(Inside(ControlRect(*control, dpi), client))
+        << control->array() << " " << control->member();
+  }
+}
+
+// Each coloured control, though the options overlap one another, keeps a
+// free spot where its colour shows.
+TEST_P(LayoutGeometryTest, EveryBackColourHasAProbe) {
+  auto probes = trovanel_test::BackColorProbes(form_, GetParam());
+  // Every shown control with a colour of its own, and the window.
+  int coloured = 0;
+  for (const auto& control : form_.controls()) {
+    const auto& own = control->description();
+    coloured += own.visible && own.back_color.has_value();
+  }
+  EXPECT_EQ(probes.size(), static_cast<size_t>(coloured + 1));
+}
+
+INSTANTIATE_TEST_SUITE_P(Dpis, LayoutGeometryTest,
+                         ::testing::Values(96, 120, 144, 192));
+
+TEST(NavigationOrderTest, FollowsTheTabIndexWithTheOptionGroupTopToBottom) {
+  forms::Form form(trovanel::TrovanelLayout());
+  std::vector<Control*> order = NavigationOrder(form);
+
+  // Only shown controls, each once.
+  for (const auto& control : form.controls()) {
+    auto count = std::count(order.begin(), order.end(), control.get());
+    EXPECT_EQ(count, control->description().visible ? 1 : 0)
+        << control->array() << " " << control->member();
+  }
+  ASSERT_FALSE(order.empty());
+  EXPECT_EQ(order.front()->array(), trovanel::kTextArray);
+  EXPECT_EQ(order.front()->member(), trovanel::kMessageBox);
+  EXPECT_EQ(order.back()->kind(), ControlKind::kFrame);
+
+  // The options are one run, top to bottom, at the place of the group's
+  // first tab index; everything else keeps its tab index order.
+  auto first_option = std::find_if(order.begin(), order.end(), [](auto* c) {
+    return c->kind() == ControlKind::kOptionButton;
+  });
+  auto after_options = std::find_if(first_option, order.end(), [](auto* c) {
+    return c->kind() != ControlKind::kOptionButton;
+  });
+  EXPECT_EQ(after_options - first_option, 5);
+  EXPECT_TRUE(std::is_sorted(first_option, after_options, [](auto* a, auto* b) {
+    return a->description().top < b->description().top;
+  }));
+  int group_tab_index = INT32_MAX;
+  for (auto it = first_option; it != after_options; ++it) {
+    group_tab_index = std::min(group_tab_index, (*it)->description().tab_index);
+  }
+  int previous = -1;
+  for (Control* control : order) {
+    if (control->kind() == ControlKind::kFrame) continue;
+    int tab_index = control->kind() == ControlKind::kOptionButton
+                        ? group_tab_index
+                        : control->description().tab_index;
+    EXPECT_GE(tab_index, previous) << control->array() << control->member();
+    previous = tab_index;
+  }
+}
+
+}  // namespace
