@@ -2,7 +2,10 @@
 """Checks a built Trovanel.exe without running it (the 32-bit build cannot run
 here): the PE header, the imports, the icon group and the version record.
 
-  pe_inspect.py EXE --arch i686|x86_64 --title-host HOST --max-kb N
+  pe_inspect.py EXE --arch i686|x86_64 --title-host HOST --max-kb N --ico ICO
+
+ICO is the icon the build made from the one source picture; the executable
+must carry exactly its image.
 
 Prints one line per failed check and exits 1 when any failed.
 """
@@ -103,7 +106,17 @@ def version_blocks(data, at=0, end=None):
         at = (at + length + 3) & ~3
 
 
-def check(exe, arch, title_host, max_kb):
+def ico_image(path):
+    """The image bytes of a one-image .ico file."""
+    data = open(path, "rb").read()
+    _, kind, count = struct.unpack_from("<HHH", data, 0)
+    if kind != 1 or count != 1:
+        raise ValueError(f"{path} holds {count} images")
+    size, offset = struct.unpack_from("<II", data, 6 + 8)
+    return data[offset:offset + size]
+
+
+def check(exe, arch, title_host, max_kb, ico):
     failures = []
 
     def expect(ok, what):
@@ -139,6 +152,7 @@ def check(exe, arch, title_host, max_kb):
         expect(header is not None and header[1] == 32 and header[2] == 64
                and header[4] == 8,
                f"icon bitmap header {header}, wanted 32x32 (AND mask) at 8 bits")
+        expect(image == ico_image(ico), f"the icon is not the image of {ico}")
 
     versions = resources.get((RT_VERSION, 1), [])
     expect(len(versions) == 1, "one version record")
@@ -199,9 +213,11 @@ def main(argv):
     parser.add_argument("--arch", choices=sorted(MACHINES), required=True)
     parser.add_argument("--title-host", required=True)
     parser.add_argument("--max-kb", type=int, required=True)
+    parser.add_argument("--ico", required=True)
     args = parser.parse_args(argv)
     try:
-        failures = check(args.exe, args.arch, args.title_host, args.max_kb)
+        failures = check(args.exe, args.arch, args.title_host, args.max_kb,
+                         args.ico)
     except (OSError, ValueError, struct.error) as error:
         failures = [f"cannot read {args.exe}: {error}"]
     for failure in failures:
