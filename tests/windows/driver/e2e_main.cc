@@ -1,25 +1,31 @@
 // Drives the Windows program's form with real input under Wine:
-//   trovanel_wine_e2e.exe start|pairs|keyboard   exit 0 when every check holds
-//   trovanel_wine_e2e.exe fault                  the program's exit status
+//   trovanel_wine_e2e.exe start [DPI]|pairs|keyboard
+//       exit 0 when every check holds; DPI: the system's (96 by default)
+//   trovanel_wine_e2e.exe fault
+//       the program's exit status
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string_view>
 
 #include "forms/core/runtime_error.h"
+#include "forms/core/units.h"
 #include "tests/windows/driver/scenarios.h"
 
 int main(int argc, char** argv) {
   using trovanel_test::Checks;
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: %s start|pairs|keyboard|fault\n", argv[0]);
+  if (argc < 2 || argc > 3) {
+    std::fprintf(stderr, "usage: %s start [DPI]|pairs|keyboard|fault\n",
+                 argv[0]);
     return 64;
   }
   std::string_view scenario = argv[1];
   Checks checks;
   int status = 0;
   if (scenario == "start") {
-    trovanel_test::StartScenario(checks);
+    trovanel_test::StartScenario(
+        checks, argc == 3 ? std::atoi(argv[2]) : forms::kDefaultDpi);
   } else if (scenario == "pairs") {
     trovanel_test::PairsScenario(checks);
   } else if (scenario == "keyboard") {

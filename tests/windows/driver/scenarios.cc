@@ -113,8 +113,9 @@ void ExpectColors(Session& session, Checks& checks) {
 
 }  // namespace
 
-void StartScenario(Checks& checks) {
+void StartScenario(Checks& checks, int system_dpi) {
   Session session;
+  checks.ExpectEqual(session.window().dpi(), system_dpi, "drawn at the dpi");
   HWND message_box = session.Widget(kTextArray, kMessageBox);
   ExpectMessage(session, checks, quiz::kStartText, "at start");
   ExpectChoices(session, checks, -1, -1, "at start");

@@ -5,9 +5,10 @@
 
 namespace trovanel_test {
 
-// The window as it opens: texts, focus, font, frame, colours; Escape keeps
-// it open; the start text stays until the first check.
-void StartScenario(Checks& checks);
+// The window as it opens at the system's dpi (placed and sized for it):
+// texts, focus, font, frame, colours; Escape keeps it open; the start text
+// stays until the first check.
+void StartScenario(Checks& checks, int system_dpi);
 // Every gait with every description, by mouse, in both orders.
 void PairsScenario(Checks& checks);
 // Tab order, arrow keys in the list and in the option group.
