@@ -3,6 +3,7 @@
 #include <FL/Fl.H>
 #include <FL/x.H>
 
+#include <clocale>
 #include <cmath>
 #include <cstdlib>
 
@@ -10,7 +11,24 @@
 
 namespace forms::fltk {
 
+namespace {
+
+// A failed request (a window gone before the answer) is worth a warning,
+// never the end of the program, which Xlib's default handler would make it.
+int WarnOfXError(Display* display, XErrorEvent* event) {
+  char text[256];
+  XGetErrorText(display, event->error_code, text, sizeof text);
+  Fl::warning("X error: %s (request %d.%d)", text, event->request_code,
+              event->minor_code);
+  return 0;
+}
+
+}  // namespace
+
 bool OpenDisplay(std::string* error) {
+  // As FLTK sets up its own connection: the user's locale for input.
+  std::setlocale(LC_CTYPE, "");
+  XSetLocaleModifiers("");
   const char* name = std::getenv("DISPLAY");
   Display* display = XOpenDisplay(nullptr);
   if (display == nullptr) {
@@ -20,6 +38,7 @@ bool OpenDisplay(std::string* error) {
                        "\" cannot be opened";
     return false;
   }
+  XSetErrorHandler(WarnOfXError);
   fl_open_display(display);
   return true;
 }

@@ -89,11 +89,8 @@ Fl_Widget* FltkForm::Create(Control& control, int x, int y, int width,
   const ControlDescription& d = control.description();
   switch (d.kind) {
     case ControlKind::kListBox: {
-      auto* list = new ListWidget(form_, static_cast<ListBox&>(control), x, y,
-                                  width, height);
-      list->textfont(style_.font());
-      list->textsize(style_.font_pixels());
-      return list;
+      return new ListWidget(form_, static_cast<ListBox&>(control), style_, x,
+                            y, width, height);
     }
     case ControlKind::kOptionButton: {
       auto* option = new OptionWidget(
@@ -102,11 +99,8 @@ Fl_Widget* FltkForm::Create(Control& control, int x, int y, int width,
       return option;
     }
     case ControlKind::kTextBox: {
-      auto* text = new TextWidget(static_cast<const TextBox&>(control), x, y,
-                                  width, height);
-      text->textfont(style_.font());
-      text->textsize(style_.font_pixels());
-      return text;
+      return new TextWidget(static_cast<const TextBox&>(control), style_, x, y,
+                            width, height);
     }
     case ControlKind::kLabel: {
       auto* label = new Fl_Box(FL_FLAT_BOX, x, y, width, height, nullptr);

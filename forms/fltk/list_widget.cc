@@ -7,9 +7,11 @@
 
 namespace forms::fltk {
 
-ListWidget::ListWidget(Form& form, ListBox& list, int x, int y, int width,
-                       int height)
+ListWidget::ListWidget(Form& form, ListBox& list, const Style& style, int x,
+                       int y, int width, int height)
     : Fl_Hold_Browser(x, y, width, height), form_(form), list_(list) {
+  textfont(style.font());
+  textsize(style.font_pixels());
   format_char(0);  // rows are plain text, never FLTK markup
   column_char(0);
   has_scrollbar(Fl_Browser_::VERTICAL);

@@ -5,6 +5,7 @@
 #include "forms/fltk/xlib_macros.h"  // before the model's headers
 
 #include "forms/core/form.h"
+#include "forms/fltk/style.h"
 
 namespace forms::fltk {
 
@@ -14,7 +15,8 @@ namespace forms::fltk {
 // when nothing is selected.
 class ListWidget : public Fl_Hold_Browser {
  public:
-  ListWidget(Form& form, ListBox& list, int x, int y, int width, int height);
+  ListWidget(Form& form, ListBox& list, const Style& style, int x, int y,
+             int width, int height);
 
   const ListBox& model() const { return list_; }
   // -1 when no row is highlighted.

@@ -2,6 +2,7 @@
 
 #include <FL/Fl.H>
 #include <FL/Fl_Widget.H>
+#include <FL/fl_draw.H>
 
 #include "forms/core/units.h"
 
@@ -25,6 +26,9 @@ Style::Style(const FontDescription& font, int dpi)
       dpi_(dpi),
       font_pixels_(PointsToPixels(font.points, dpi)) {
   Fl::set_font(font_, font_name_.c_str());
+  // FLTK measures in a font by switching to it and back to the current one;
+  // with ours current, the default sans face is never opened.
+  fl_font(font_, font_pixels_);
 }
 
 int Style::Pixels(int twips) const { return TwipsToPixels(twips, dpi_); }

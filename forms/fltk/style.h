@@ -14,7 +14,8 @@ class Fl_Widget;
 
 namespace forms::fltk {
 
-// What every widget of one form shares: the logical dpi and the form's font.
+// What every widget of one form shares: the logical dpi and the form's font,
+// which becomes FLTK's current font. Needs the display open.
 class Style {
  public:
   Style(const FontDescription& font, int dpi);

@@ -7,9 +7,12 @@
 
 namespace forms::fltk {
 
-TextWidget::TextWidget(const TextBox& text, int x, int y, int width,
-                       int height)
+TextWidget::TextWidget(const TextBox& text, const Style& style, int x, int y,
+                       int width, int height)
     : Fl_Text_Display(x, y, width, height), text_(text) {
+  // The font first: attaching the buffer measures lines in it.
+  textfont(style.font());
+  textsize(style.font_pixels());
   buffer(&buffer_);
   wrap_mode(WRAP_AT_BOUNDS, 0);
   scrollbar_align(FL_ALIGN_RIGHT);

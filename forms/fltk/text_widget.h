@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "forms/core/form.h"
+#include "forms/fltk/style.h"
 
 namespace forms::fltk {
 
@@ -16,7 +17,8 @@ namespace forms::fltk {
 // vertical scroll bar only. The pupil can scroll it but never type into it.
 class TextWidget : public Fl_Text_Display {
  public:
-  TextWidget(const TextBox& text, int x, int y, int width, int height);
+  TextWidget(const TextBox& text, const Style& style, int x, int y, int width,
+             int height);
   ~TextWidget() override;
 
   const TextBox& model() const { return text_; }
