@@ -1,8 +1,6 @@
 #include "forms/win32/win32_form.h"
 
 #include <windows.h>
-// After windows.h, which it needs.
-#include <commctrl.h>
 
 #include <algorithm>
 #include <string>
@@ -18,7 +16,6 @@ namespace {
 // Widget ids stay clear of IDOK and IDCANCEL, which the dialog navigation
 // sends for Enter and Escape.
 constexpr int kFirstWidgetId = 100;
-constexpr UINT_PTR kSubclassId = 1;
 
 DWORD WindowStyle(const FormDescription& form) {
   DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
@@ -43,6 +40,13 @@ void RegisterWindowClass(HINSTANCE instance, const wchar_t* name,
 }
 
 }  // namespace
+
+LRESULT CallClassProcedure(HWND hwnd, UINT message, WPARAM wparam,
+                           LPARAM lparam) {
+  auto procedure =
+      reinterpret_cast<WNDPROC>(GetClassLongPtrW(hwnd, GCLP_WNDPROC));
+  return CallWindowProcW(procedure, hwnd, message, wparam, lparam);
+}
 
 COLORREF ToColorRef(uint32_t stored) {
   Rgb rgb = StoredColorToRgb(stored);
@@ -108,8 +112,8 @@ void Win32Form::CreateWidgets(HINSTANCE instance) {
     widgets_.push_back({control, hwnd});
     if (control->kind() == ControlKind::kListBox ||
         control->kind() == ControlKind::kTextBox) {
-      SetWindowSubclass(hwnd, &Win32Form::WidgetProc, kSubclassId,
-                        reinterpret_cast<DWORD_PTR>(this));
+      SetWindowLongPtrW(hwnd, GWLP_WNDPROC,
+                        reinterpret_cast<LONG_PTR>(&Win32Form::WidgetProc));
     }
   }
 }
@@ -225,14 +229,16 @@ LRESULT CALLBACK Win32Form::WindowProc(HWND hwnd, UINT message, WPARAM wparam,
   return self->HandleMessage(message, wparam, lparam);
 }
 
+// The widgets whose keys the form handles itself. The widget's own procedure
+// is its class's, so nothing needs to be kept to call it.
 LRESULT CALLBACK Win32Form::WidgetProc(HWND hwnd, UINT message, WPARAM wparam,
-                                       LPARAM lparam, UINT_PTR,
-                                       DWORD_PTR self) {
-  auto* form = reinterpret_cast<Win32Form*>(self);
-  if (const Widget* widget = form->Find(hwnd)) {
+                                       LPARAM lparam) {
+  auto* form = reinterpret_cast<Win32Form*>(
+      GetWindowLongPtrW(GetParent(hwnd), GWLP_USERDATA));
+  if (const Widget* widget = form ? form->Find(hwnd) : nullptr) {
     return form->HandleWidgetMessage(*widget, message, wparam, lparam);
   }
-  return DefSubclassProc(hwnd, message, wparam, lparam);
+  return CallClassProcedure(hwnd, message, wparam, lparam);
 }
 
 }  // namespace forms::win32

@@ -50,8 +50,7 @@ class Win32Form : public FormObserver {
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wparam,
                                      LPARAM lparam);
   static LRESULT CALLBACK WidgetProc(HWND hwnd, UINT message, WPARAM wparam,
-                                     LPARAM lparam, UINT_PTR id,
-                                     DWORD_PTR self);
+                                     LPARAM lparam);
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
   LRESULT HandleWidgetMessage(const Widget& widget, UINT message,
                               WPARAM wparam, LPARAM lparam);
@@ -77,6 +76,10 @@ class Win32Form : public FormObserver {
   int dpi_ = kDefaultDpi;
   bool user_input_ = false;
 };
+
+// A widget's own handling: the procedure of its window class.
+LRESULT CallClassProcedure(HWND hwnd, UINT message, WPARAM wparam,
+                           LPARAM lparam);
 
 // The stored 0x00BBGGRR colour as a GDI colour.
 COLORREF ToColorRef(uint32_t stored);

@@ -1,8 +1,6 @@
 // The window's and the widgets' messages: the pupil's input becomes model
 // actions, and the controls take their colours from the description.
 #include <windows.h>
-// After windows.h, which it needs.
-#include <commctrl.h>
 
 #include <algorithm>
 
@@ -81,10 +79,10 @@ LRESULT Win32Form::HandleWidgetMessage(const Widget& widget, UINT message,
   }
   if (message == WM_GETDLGCODE && control.kind() == ControlKind::kTextBox) {
     // Entering the text box with Tab leaves its text unselected.
-    return DefSubclassProc(widget.hwnd, message, wparam, lparam) &
+    return CallClassProcedure(widget.hwnd, message, wparam, lparam) &
            ~static_cast<LRESULT>(DLGC_HASSETSEL);
   }
-  return DefSubclassProc(widget.hwnd, message, wparam, lparam);
+  return CallClassProcedure(widget.hwnd, message, wparam, lparam);
 }
 
 bool Win32Form::StepListRow(ListBox& list, int step) {
