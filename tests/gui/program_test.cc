@@ -6,6 +6,7 @@
 // Before the X headers, whose macros (None, Bool) clash with its names.
 #include <gtest/gtest.h>
 
+#include <X11/Xatom.h>
 #include <X11/Xutil.h>
 #include <X11/keysym.h>
 
@@ -121,6 +122,26 @@ TEST_F(TrovanelProgram, TellsTheWindowManagerItsTitleSizeAndButtons) {
   EXPECT_EQ(icon[1], 32);
   EXPECT_EQ(icon.size(), 2u + 32 * 32);
   ASSERT_NE(process_->Wait(0ms), std::optional<int>(0));
+}
+
+// Desktops scale by the Xft.dpi resource; the window follows it.
+TEST_F(TrovanelProgram, LaysOutAtTheDesktopsLogicalDpi) {
+  Display* display = x_.display();
+  Window root = DefaultRootWindow(display);
+  const std::string resources = "Xft.dpi:\t144\n";
+  XChangeProperty(display, root, XA_RESOURCE_MANAGER, XA_STRING, 8,
+                  PropModeReplace,
+                  reinterpret_cast<const unsigned char*>(resources.data()),
+                  static_cast<int>(resources.size()));
+  XSync(display, False);
+  Start();
+  XDeleteProperty(display, root, XA_RESOURCE_MANAGER);
+  XSync(display, False);
+  const auto& layout = trovanel::TrovanelLayout();
+  trovanel_test::Capture capture = Snap();
+  EXPECT_EQ(capture.width, forms::TwipsToPixels(layout.client_width, 144));
+  EXPECT_EQ(capture.height, forms::TwipsToPixels(layout.client_height, 144));
+  EXPECT_GT(capture.width, forms::TwipsToPixels(layout.client_width, kTestDpi));
 }
 
 TEST_F(TrovanelProgram, DrawsEachControlsColourAtItsPlace) {
