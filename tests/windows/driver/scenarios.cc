@@ -131,6 +131,13 @@ void StartScenario(Checks& checks, int system_dpi) {
   ExpectFrameAndFont(session, checks);
   ExpectColors(session, checks);
 
+  // An auto radio button that clicks itself (as one does on Windows when it
+  // merely gets the focus) chooses nothing: only the pupil does.
+  SendMessageW(session.Widget(kOptionArray, 4), BM_CLICK, 0, 0);
+  session.input().WaitIdle();
+  ExpectChoices(session, checks, -1, -1, "after a click from code");
+  ExpectMessage(session, checks, quiz::kStartText, "after a click from code");
+
   session.input().Key(VK_ESCAPE);
   checks.Expect(IsWindow(session.window().hwnd()) &&
                     !session.input().exit_status(),
