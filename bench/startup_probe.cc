@@ -102,9 +102,13 @@ std::optional<Sample> RunOnce(Display* display, int damage_event,
       XMapWindow(display, event.xmaprequest.window);
     } else if (event.type == ConfigureRequest) {
       const XConfigureRequestEvent& request = event.xconfigurerequest;
-      XWindowChanges changes{request.x, request.y, request.width,
-                             request.height, request.border_width,
-                             request.above, request.detail};
+      XWindowChanges changes{request.x,
+                             request.y,
+                             request.width,
+                             request.height,
+                             request.border_width,
+                             request.above,
+                             request.detail};
       XConfigureWindow(display, request.window,
                        static_cast<unsigned>(request.value_mask), &changes);
     } else if (event.type == damage_event + XDamageNotify) {
@@ -118,8 +122,8 @@ std::optional<Sample> RunOnce(Display* display, int damage_event,
                 .count();
         // Let the program settle after its first paint before measuring.
         std::this_thread::sleep_for(std::chrono::milliseconds(200));
-        sample = Sample{ms, static_cast<double>(ResidentKib(pid)), width,
-                        height};
+        sample =
+            Sample{ms, static_cast<double>(ResidentKib(pid)), width, height};
       }
     }
   }
@@ -158,7 +162,8 @@ int main(int argc, char** argv) {
                    argv[i]);
       return 2;
     }
-    programs.push_back({spec.substr(0, equals), spec.substr(equals + 1), {}, {}});
+    programs.push_back(
+        {spec.substr(0, equals), spec.substr(equals + 1), {}, {}});
   }
   Display* display = XOpenDisplay(nullptr);
   int damage_event = 0;
@@ -174,10 +179,10 @@ int main(int argc, char** argv) {
   std::vector<std::string> size_args;
   for (int run = 0; run < runs; ++run) {
     for (Program& program : programs) {
-      auto sample = RunOnce(display, damage_event, program,
-                            &program == &programs.front()
-                                ? std::vector<std::string>{}
-                                : size_args);
+      auto sample =
+          RunOnce(display, damage_event, program,
+                  &program == &programs.front() ? std::vector<std::string>{}
+                                                : size_args);
       if (!sample) {
         std::fprintf(stderr, "startup_probe: %s never painted its window\n",
                      program.name.c_str());

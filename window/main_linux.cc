@@ -1,9 +1,8 @@
 // Trovanel on Linux: the form drawn by the FLTK backend on an X11 display.
 
 #include "forms/fltk/program.h"
-#include "window/trovanel_app.h"
-
 #include "resources/trovanel.xpm"
+#include "window/trovanel_app.h"
 
 int main() {
   trovanel::TrovanelApp app;

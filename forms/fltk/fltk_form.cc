@@ -55,11 +55,10 @@ void FltkForm::Build(const Control* container) {
     }
   }
   // FLTK moves the focus in the order of the children.
-  std::stable_sort(children.begin(), children.end(),
-                   [](const Control* a, const Control* b) {
-                     return a->description().tab_index <
-                            b->description().tab_index;
-                   });
+  std::stable_sort(
+      children.begin(), children.end(), [](const Control* a, const Control* b) {
+        return a->description().tab_index < b->description().tab_index;
+      });
   int origin_x = 0;
   int origin_y = 0;
   if (container != nullptr) {
@@ -69,10 +68,9 @@ void FltkForm::Build(const Control* container) {
   }
   for (Control* control : children) {
     const ControlDescription& d = control->description();
-    Fl_Widget* widget =
-        Create(*control, origin_x + style_.Pixels(d.left),
-               origin_y + style_.Pixels(d.top), style_.Pixels(d.width),
-               style_.Pixels(d.height));
+    Fl_Widget* widget = Create(*control, origin_x + style_.Pixels(d.left),
+                               origin_y + style_.Pixels(d.top),
+                               style_.Pixels(d.width), style_.Pixels(d.height));
     style_.Apply(d, *widget);
     widgets_[control] = widget;
     if (auto* frame = dynamic_cast<FrameWidget*>(widget)) {
@@ -89,8 +87,8 @@ Fl_Widget* FltkForm::Create(Control& control, int x, int y, int width,
   const ControlDescription& d = control.description();
   switch (d.kind) {
     case ControlKind::kListBox: {
-      return new ListWidget(form_, static_cast<ListBox&>(control), style_, x,
-                            y, width, height);
+      return new ListWidget(form_, static_cast<ListBox&>(control), style_, x, y,
+                            width, height);
     }
     case ControlKind::kOptionButton: {
       auto* option = new OptionWidget(

@@ -49,8 +49,8 @@ std::optional<int> ChildProcess::Wait(std::chrono::milliseconds timeout) {
   while (!status_) {
     int status = 0;
     if (waitpid(pid_, &status, WNOHANG) == pid_) {
-      status_ = WIFEXITED(status) ? WEXITSTATUS(status)
-                                  : 128 + WTERMSIG(status);
+      status_ =
+          WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
       break;
     }
     if (std::chrono::steady_clock::now() >= deadline) break;

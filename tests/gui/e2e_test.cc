@@ -1,19 +1,23 @@
 // The Trovanel window with the real backend on a real X display, driven by
 // XTest clicks and key presses and read back from what the widgets show.
 
-// Before the X headers, whose macros (None, Bool) clash with its names.
+// Xlib's macros (Status, None, Bool) clash with names of the model and of
+// GoogleTest: those headers come first, the X ones after.
+// clang-format off
 #include <gtest/gtest.h>
 
-#include <X11/keysym.h>
 #include <FL/Fl.H>
+#include <X11/keysym.h>
+#include "forms/fltk/xlib_macros.h"
 
 #include <string>
 
-#include "forms/fltk/text_widget.h"
 #include "forms/core/conversions.h"
+#include "forms/fltk/text_widget.h"
 #include "quiz/quiz_content.h"
 #include "tests/gui/window_under_test.h"
 #include "window/trovanel_layout.h"
+// clang-format on
 
 namespace trovanel_test {
 namespace {

@@ -6,10 +6,9 @@
 #include <vector>
 
 #include "forms/fltk/program.h"
+#include "resources/trovanel.xpm"
 #include "window/trovanel_app.h"
 #include "window/trovanel_layout.h"
-
-#include "resources/trovanel.xpm"
 
 int main() {
   const forms::FormDescription& layout = trovanel::TrovanelLayout();

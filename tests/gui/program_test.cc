@@ -3,20 +3,21 @@
 // the window manager what it is, answers real clicks, closes with status 0,
 // and fails cleanly without a display or after a run-time error.
 
-// Before the X headers, whose macros (None, Bool) clash with its names.
+// Xlib's macros (Status, None, Bool) clash with names of the model and of
+// GoogleTest: those headers come first, the X ones after.
+// clang-format off
 #include <gtest/gtest.h>
 
 #include <X11/Xatom.h>
 #include <X11/Xutil.h>
 #include <X11/keysym.h>
+#include "forms/fltk/xlib_macros.h"
 
 #include <algorithm>
 #include <memory>
+#include <string>
 #include <thread>
 
-#include <string>
-
-#include "forms/fltk/xlib_macros.h"  // before the model's headers
 #include "forms/core/runtime_error.h"
 #include "forms/core/units.h"
 #include "quiz/quiz_content.h"
@@ -24,6 +25,7 @@
 #include "tests/gui/table_geometry.h"
 #include "tests/gui/x_client.h"
 #include "window/trovanel_layout.h"
+// clang-format on
 
 namespace trovanel_test {
 namespace {
@@ -151,7 +153,8 @@ TEST_F(TrovanelProgram, DrawsEachControlsColourAtItsPlace) {
   const Pixel white{255, 255, 255};
   trovanel_test::Capture capture = Snap();
   ASSERT_EQ(capture.width, forms::TwipsToPixels(layout.client_width, kTestDpi));
-  ASSERT_EQ(capture.height, forms::TwipsToPixels(layout.client_height, kTestDpi));
+  ASSERT_EQ(capture.height,
+            forms::TwipsToPixels(layout.client_height, kTestDpi));
 
   std::vector<Rect> visible;
   for (const auto& control : layout.controls) {
@@ -159,16 +162,16 @@ TEST_F(TrovanelProgram, DrawsEachControlsColourAtItsPlace) {
   }
   for (const auto& control : layout.controls) {
     Rect r = TableRect(control);
-    std::string name = std::string(control.array) + "(" +
-                       std::to_string(control.member) + ")";
+    std::string name =
+        std::string(control.array) + "(" + std::to_string(control.member) + ")";
     if (control.visible) {
       // Off the border and the text: just inside the bottom-right corner,
       // or in a text box's left margin (its text runs to the bottom edge).
       Pixel inside = control.kind == forms::ControlKind::kTextBox
                          ? capture.At(r.x + 3, r.y + r.height / 2)
                          : capture.At(r.x + r.width - 4, r.y + r.height - 4);
-      EXPECT_EQ(inside, control.back_color ? ToPixel(*control.back_color)
-                                           : white)
+      EXPECT_EQ(inside,
+                control.back_color ? ToPixel(*control.back_color) : white)
           << name;
       continue;
     }
@@ -176,15 +179,15 @@ TEST_F(TrovanelProgram, DrawsEachControlsColourAtItsPlace) {
     int checked = 0;
     for (int y = r.y; y < std::min(r.y + r.height, capture.height); y += 3) {
       for (int x = r.x; x < std::min(r.x + r.width, capture.width); x += 3) {
-        bool covered = std::any_of(visible.begin(), visible.end(),
-                                   [&](const Rect& v) {
-                                     return v.Contains(x, y) ||
-                                            v.Contains(x + 2, y + 2) ||
-                                            v.Contains(x - 2, y - 2);
-                                   });
+        bool covered =
+            std::any_of(visible.begin(), visible.end(), [&](const Rect& v) {
+              return v.Contains(x, y) || v.Contains(x + 2, y + 2) ||
+                     v.Contains(x - 2, y - 2);
+            });
         if (covered) continue;
         ++checked;
-        EXPECT_EQ(capture.At(x, y), window_colour) << name << " " << x << "," << y;
+        EXPECT_EQ(capture.At(x, y), window_colour)
+            << name << " " << x << "," << y;
       }
     }
     EXPECT_GT(checked, 0) << name;
@@ -193,14 +196,16 @@ TEST_F(TrovanelProgram, DrawsEachControlsColourAtItsPlace) {
 
 TEST_F(TrovanelProgram, AnswersRealClicksInTheMessageBox) {
   ASSERT_NO_FATAL_FAILURE(Start());
-  const Rect message = TableRect(TableControl(trovanel::kTextArray, trovanel::kMessageBox));
+  const Rect message =
+      TableRect(TableControl(trovanel::kTextArray, trovanel::kMessageBox));
   const auto& ravan = TableControl(trovanel::kOptionArray, 2);
   trovanel_test::Capture start = Snap();
   Click(ravan);
   trovanel_test::Capture chosen = WaitForChange(start, TableRect(ravan));
   EXPECT_FALSE(SameRegion(start, chosen, TableRect(ravan)));
   EXPECT_FALSE(SameRegion(start, chosen, message));
-  Click(TableControl(trovanel::kListArray, trovanel::kDescriptionList), 0.3, 0.08);
+  Click(TableControl(trovanel::kListArray, trovanel::kDescriptionList), 0.3,
+        0.08);
   trovanel_test::Capture checked = WaitForChange(chosen, message);
   EXPECT_FALSE(SameRegion(chosen, checked, message));
 }
@@ -217,12 +222,13 @@ TEST_F(TrovanelProgram, ClosesWithStatusZeroWithinASecondButNotOnEscape) {
 TEST_F(TrovanelProgram, ReportsARunTimeErrorAndEndsWithStatusTwo) {
   ASSERT_NO_FATAL_FAILURE(Start(TROVANEL_FAULT_PROGRAM));
   Click(TableControl(trovanel::kOptionArray, 3));  // its key row is gone
-  Click(TableControl(trovanel::kListArray, trovanel::kDescriptionList), 0.3, 0.08);
+  Click(TableControl(trovanel::kListArray, trovanel::kDescriptionList), 0.3,
+        0.08);
   auto report = x_.WaitForWindow(forms::kErrorReportTitle, 10s);
   ASSERT_TRUE(report) << process_->ReadStderr();
   EXPECT_EQ(process_->Wait(200ms), std::nullopt) << "waits for the pupil";
-  const std::string line =
-      forms::FormatErrorReport(forms::RuntimeError(forms::ErrorCode::kRowOutOfRange));
+  const std::string line = forms::FormatErrorReport(
+      forms::RuntimeError(forms::ErrorCode::kRowOutOfRange));
   EXPECT_EQ(process_->ReadStderr(), line + "\n");
   x_.PressKey(XK_Return);
   EXPECT_EQ(process_->Wait(5s), forms::kExitRuntimeError);

@@ -2,7 +2,6 @@
 
 #include <cstdlib>
 
-#include "forms/fltk/xlib_macros.h"  // before the model's headers
 #include "forms/core/units.h"
 #include "window/trovanel_layout.h"
 

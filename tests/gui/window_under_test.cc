@@ -34,8 +34,8 @@ Display* OpenedDisplay() {
 }  // namespace
 
 WindowUnderTest::WindowUnderTest() : input_(OpenedDisplay()) {
-  window_ = std::make_unique<forms::fltk::FltkForm>(
-      app_.form(), forms::fltk::LogicalDpi());
+  window_ = std::make_unique<forms::fltk::FltkForm>(app_.form(),
+                                                    forms::fltk::LogicalDpi());
   app_.form().SetObserver(window_.get());
   app_.form().SetErrorReporter([this](const forms::RuntimeError& error) {
     reported_error_ = error.what();
@@ -81,8 +81,8 @@ void WindowUnderTest::RootRect(const forms::Control& control, int* x, int* y,
   *height = rect.height;
 }
 
-void WindowUnderTest::ClickControl(const char* array, int16_t member,
-                                   double fx, double fy) {
+void WindowUnderTest::ClickControl(const char* array, int16_t member, double fx,
+                                   double fy) {
   int x, y, width, height;
   RootRect(Control(array, member), &x, &y, &width, &height);
   input_.ClickAt(x + static_cast<int>(width * fx),

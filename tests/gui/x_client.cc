@@ -36,8 +36,8 @@ XClient::~XClient() {
   if (owned_) XCloseDisplay(display_);
 }
 
-std::optional<Window> XClient::WaitForWindow(const std::string& class_or_name,
-                                             std::chrono::milliseconds timeout) {
+std::optional<Window> XClient::WaitForWindow(
+    const std::string& class_or_name, std::chrono::milliseconds timeout) {
   const auto deadline = std::chrono::steady_clock::now() + timeout;
   do {
     Window root_return, parent;
@@ -58,7 +58,8 @@ std::optional<Window> XClient::WaitForWindow(const std::string& class_or_name,
         XFree(hint.res_name);
         XFree(hint.res_class);
       }
-      if (!found && TextProperty(children[i], "_NET_WM_NAME") == class_or_name) {
+      if (!found &&
+          TextProperty(children[i], "_NET_WM_NAME") == class_or_name) {
         found = children[i];
       }
     }
@@ -83,7 +84,8 @@ void XClient::ClickAt(int root_x, int root_y) {
 }
 
 void XClient::PressKey(unsigned long keysym, unsigned long modifier_keysym) {
-  KeyCode modifier = modifier_keysym ? XKeysymToKeycode(display_, modifier_keysym) : 0;
+  KeyCode modifier =
+      modifier_keysym ? XKeysymToKeycode(display_, modifier_keysym) : 0;
   KeyCode key = XKeysymToKeycode(display_, keysym);
   if (modifier) XTestFakeKeyEvent(display_, modifier, True, CurrentTime);
   XTestFakeKeyEvent(display_, key, True, CurrentTime);
@@ -98,8 +100,8 @@ void XClient::RequestClose(Window window) {
   event.xclient.window = window;
   event.xclient.message_type = XInternAtom(display_, "WM_PROTOCOLS", False);
   event.xclient.format = 32;
-  event.xclient.data.l[0] = static_cast<long>(
-      XInternAtom(display_, "WM_DELETE_WINDOW", False));
+  event.xclient.data.l[0] =
+      static_cast<long>(XInternAtom(display_, "WM_DELETE_WINDOW", False));
   event.xclient.data.l[1] = CurrentTime;
   XSendEvent(display_, window, False, NoEventMask, &event);
   XSync(display_, False);

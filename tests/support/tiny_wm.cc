@@ -62,7 +62,8 @@ int main() {
   }
   Window root = DefaultRootWindow(display);
   XSetErrorHandler(OnStartupError);
-  XSelectInput(display, root, SubstructureRedirectMask | SubstructureNotifyMask);
+  XSelectInput(display, root,
+               SubstructureRedirectMask | SubstructureNotifyMask);
   XSync(display, False);
   if (redirect_refused) {
     std::fprintf(stderr, "tiny_wm: another window manager is running\n");
