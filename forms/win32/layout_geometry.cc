@@ -47,10 +47,9 @@ std::vector<Control*> NavigationOrder(const Form& form) {
   for (const auto& control : form.controls()) {
     if (control->description().visible) order.push_back(control.get());
   }
-  std::stable_sort(order.begin(), order.end(),
-                   [&key](const Control* a, const Control* b) {
-                     return key(a) < key(b);
-                   });
+  std::stable_sort(
+      order.begin(), order.end(),
+      [&key](const Control* a, const Control* b) { return key(a) < key(b); });
   return order;
 }
 

@@ -24,17 +24,18 @@ WidgetClass ClassFor(const ControlDescription& own) {
     case ControlKind::kTextBox: {
       DWORD style = WS_TABSTOP | ES_LEFT;
       // No ES_AUTOHSCROLL: lines wrap at the right edge.
-      style |= own.multi_line
-                   ? static_cast<DWORD>(ES_MULTILINE | ES_AUTOVSCROLL | WS_VSCROLL)
-                   : static_cast<DWORD>(ES_AUTOHSCROLL);
+      style |=
+          own.multi_line
+              ? static_cast<DWORD>(ES_MULTILINE | ES_AUTOVSCROLL | WS_VSCROLL)
+              : static_cast<DWORD>(ES_AUTOHSCROLL);
       if (own.locked) style |= ES_READONLY;
       return {L"EDIT", style, WS_EX_CLIENTEDGE};
     }
     case ControlKind::kLabel:
       return {L"STATIC",
-              static_cast<DWORD>(SS_NOPREFIX | (own.alignment == Alignment::kCentre
-                                                    ? SS_CENTER
-                                                    : SS_LEFT)),
+              static_cast<DWORD>(
+                  SS_NOPREFIX |
+                  (own.alignment == Alignment::kCentre ? SS_CENTER : SS_LEFT)),
               0};
     case ControlKind::kFrame:
       return {L"BUTTON", BS_GROUPBOX, 0};

@@ -16,9 +16,9 @@ std::wstring Utf8ToWide(std::string_view text) {
 
 std::string WideToUtf8(std::wstring_view text) {
   if (text.empty()) return {};
-  int size =
-      WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                          nullptr, 0, nullptr, nullptr);
+  int size = WideCharToMultiByte(CP_UTF8, 0, text.data(),
+                                 static_cast<int>(text.size()), nullptr, 0,
+                                 nullptr, nullptr);
   std::string narrow(static_cast<size_t>(size), '\0');
   WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
                       narrow.data(), size, nullptr, nullptr);

@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-#include <algorithm>
 #include <string>
 
 #include "forms/win32/dpi.h"
@@ -59,10 +58,10 @@ Win32Form::Win32Form(Form& form, HINSTANCE instance, int icon_id)
   std::wstring class_name = Utf8ToWide(own.name);
   std::wstring title = Utf8ToWide(own.title);
   RegisterWindowClass(instance, class_name.c_str(), &Win32Form::WindowProc);
-  hwnd_ = CreateWindowExW(0, class_name.c_str(), title.c_str(),
-                          WindowStyle(own), CW_USEDEFAULT, CW_USEDEFAULT,
-                          CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
-                          instance, this);
+  hwnd_ =
+      CreateWindowExW(0, class_name.c_str(), title.c_str(), WindowStyle(own),
+                      CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                      CW_USEDEFAULT, nullptr, nullptr, instance, this);
   if (!hwnd_) return;
   LoadIcons(instance, icon_id);
   CreateWidgets(instance);
@@ -156,10 +155,10 @@ void Win32Form::LoadIcons(HINSTANCE instance, int icon_id) {
                              {SM_CXSMICON, SM_CYSMICON}};
   const WPARAM kinds[2] = {ICON_BIG, ICON_SMALL};
   for (int i = 0; i < 2; ++i) {
-    icons_[i] = static_cast<HICON>(LoadImageW(
-        instance, MAKEINTRESOURCEW(icon_id), IMAGE_ICON,
-        GetSystemMetrics(metrics[i][0]), GetSystemMetrics(metrics[i][1]),
-        LR_DEFAULTCOLOR));
+    icons_[i] = static_cast<HICON>(
+        LoadImageW(instance, MAKEINTRESOURCEW(icon_id), IMAGE_ICON,
+                   GetSystemMetrics(metrics[i][0]),
+                   GetSystemMetrics(metrics[i][1]), LR_DEFAULTCOLOR));
     if (icons_[i]) {
       SendMessageW(hwnd_, WM_SETICON, kinds[i],
                    reinterpret_cast<LPARAM>(icons_[i]));

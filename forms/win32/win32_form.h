@@ -52,8 +52,8 @@ class Win32Form : public FormObserver {
   static LRESULT CALLBACK WidgetProc(HWND hwnd, UINT message, WPARAM wparam,
                                      LPARAM lparam);
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
-  LRESULT HandleWidgetMessage(const Widget& widget, UINT message,
-                              WPARAM wparam, LPARAM lparam);
+  LRESULT HandleWidgetMessage(const Widget& widget, UINT message, WPARAM wparam,
+                              LPARAM lparam);
 
   void CreateWidgets(HINSTANCE instance);
   void ApplyDpi(int dpi);

@@ -87,10 +87,9 @@ LRESULT Win32Form::HandleWidgetMessage(const Widget& widget, UINT message,
 
 bool Win32Form::StepListRow(ListBox& list, int step) {
   if (list.row_count() == 0) return false;
-  int row = list.current_row() < 0
-                ? 0
-                : std::clamp(list.current_row() + step, 0,
-                             list.row_count() - 1);
+  int row = list.current_row() < 0 ? 0
+                                   : std::clamp(list.current_row() + step, 0,
+                                                list.row_count() - 1);
   if (row == list.current_row()) return false;
   form_.UserSelectsRow(list, static_cast<int16_t>(row));
   ListRowChanged(list);
@@ -136,9 +135,8 @@ HBRUSH Win32Form::OnControlColor(HDC dc, HWND source) {
   const Widget* widget = Find(source);
   if (!widget) return nullptr;
   const ControlDescription& own = widget->control->description();
-  COLORREF back =
-      own.back_color ? ToColorRef(*own.back_color)
-                     : GetSysColor(DefaultBackColorIndex(own.kind));
+  COLORREF back = own.back_color ? ToColorRef(*own.back_color)
+                                 : GetSysColor(DefaultBackColorIndex(own.kind));
   SetBkColor(dc, back);
   SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
   return BrushFor(back);

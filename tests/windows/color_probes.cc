@@ -1,6 +1,5 @@
 #include "tests/windows/color_probes.h"
 
-
 #include "forms/core/units.h"
 #include "forms/win32/layout_geometry.h"
 

@@ -41,8 +41,7 @@ TEST(WindowsProgramTest, OpensShowsTheLayoutAndClosesWithStatusZero) {
   // The window is mapped before it is painted: look until it shows the
   // colours, then report what it shows.
   trovanel_test::Capture capture;
-  auto shows = [](const trovanel_test::Capture& capture,
-                         const auto& probe) {
+  auto shows = [](const trovanel_test::Capture& capture, const auto& probe) {
     forms::Rgb wanted = forms::StoredColorToRgb(probe.stored_color);
     return probe.x < capture.width && probe.y < capture.height &&
            capture.At(probe.x, probe.y) ==

@@ -38,8 +38,8 @@ struct BrokenLayout {
 class ReportWatcher {
  public:
   ReportWatcher()
-      : thread_(CreateThread(nullptr, 0, &ReportWatcher::Run, this, 0,
-                             nullptr)) {}
+      : thread_(
+            CreateThread(nullptr, 0, &ReportWatcher::Run, this, 0, nullptr)) {}
   ~ReportWatcher() { Join(); }
   ReportWatcher(const ReportWatcher&) = delete;
   ReportWatcher& operator=(const ReportWatcher&) = delete;
@@ -89,11 +89,10 @@ int FaultScenario(Checks& checks) {
   Session session(broken.layout);
   std::optional<forms::ErrorCode> reported;
   auto dialog = forms::win32::ErrorDialog(session.window());
-  session.app().form().SetErrorReporter(
-      [&](const forms::RuntimeError& error) {
-        reported = error.code();
-        dialog(error);
-      });
+  session.app().form().SetErrorReporter([&](const forms::RuntimeError& error) {
+    reported = error.code();
+    dialog(error);
+  });
 
   ReportWatcher watcher;
   session.ClickOption(0);

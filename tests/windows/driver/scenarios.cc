@@ -33,9 +33,9 @@ void ExpectMessage(Session& session, Checks& checks, std::string_view expected,
                    const std::string& when) {
   auto& box = session.Model<forms::TextBox>(kTextArray, kMessageBox);
   checks.Expect(box.text() == expected, "model message " + when);
-  checks.Expect(session.ShownText(session.Widget(kTextArray, kMessageBox)) ==
-                    expected,
-                "shown message " + when);
+  checks.Expect(
+      session.ShownText(session.Widget(kTextArray, kMessageBox)) == expected,
+      "shown message " + when);
 }
 
 // The model's choice, and the widgets showing exactly it.
@@ -43,11 +43,12 @@ void ExpectChoices(Session& session, Checks& checks, int gait, int row,
                    const std::string& when) {
   for (int16_t option = 0; option < quiz::kGaitCount; ++option) {
     bool chosen = option == gait;
-    checks.Expect(session.Model<forms::OptionButton>(kOptionArray, option)
-                          .chosen() == chosen,
-                  "model option " + std::to_string(option) + " " + when);
-    LRESULT check = SendMessageW(session.Widget(kOptionArray, option),
-                                 BM_GETCHECK, 0, 0);
+    checks.Expect(
+        session.Model<forms::OptionButton>(kOptionArray, option).chosen() ==
+            chosen,
+        "model option " + std::to_string(option) + " " + when);
+    LRESULT check =
+        SendMessageW(session.Widget(kOptionArray, option), BM_GETCHECK, 0, 0);
     checks.Expect((check == BST_CHECKED) == chosen,
                   "shown option " + std::to_string(option) + " " + when);
   }
@@ -139,9 +140,9 @@ void StartScenario(Checks& checks, int system_dpi) {
   ExpectMessage(session, checks, quiz::kStartText, "after a click from code");
 
   session.input().Key(VK_ESCAPE);
-  checks.Expect(IsWindow(session.window().hwnd()) &&
-                    !session.input().exit_status(),
-                "Escape leaves the window open");
+  checks.Expect(
+      IsWindow(session.window().hwnd()) && !session.input().exit_status(),
+      "Escape leaves the window open");
   ExpectMessage(session, checks, quiz::kStartText, "after Escape");
 
   session.ClickOption(2);
@@ -200,16 +201,16 @@ void KeyboardScenario(Checks& checks) {
   input.Key(VK_TAB, /*shift=*/true);
   checks.Expect(GetFocus() == session.Widget(kOptionArray, 0),
                 "Shift+Tab goes back to the option group");
-  const int steps[][2] = {{VK_DOWN, 1}, {VK_DOWN, 2}, {VK_UP, 1}, {VK_DOWN, 2},
-                          {VK_DOWN, 3}};
+  const int steps[][2] = {
+      {VK_DOWN, 1}, {VK_DOWN, 2}, {VK_UP, 1}, {VK_DOWN, 2}, {VK_DOWN, 3}};
   for (const auto& [key, gait] : steps) {
     input.Key(static_cast<WORD>(key));
     std::string when = "after an arrow to option " + std::to_string(gait);
     ExpectChoices(session, checks, gait, 0, when);
     ExpectMessage(session, checks, Verdict(gait, 0), when);
-    checks.Expect(GetFocus() == session.Widget(kOptionArray,
-                                               static_cast<int16_t>(gait)),
-                  "focus follows the choice " + when);
+    checks.Expect(
+        GetFocus() == session.Widget(kOptionArray, static_cast<int16_t>(gait)),
+        "focus follows the choice " + when);
   }
   input.Key(VK_TAB);
   checks.Expect(GetFocus() == list, "the option group is one tab stop");

@@ -44,8 +44,8 @@ void Session::ClickRow(int16_t row) {
   RECT item;
   SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(row),
                reinterpret_cast<LPARAM>(&item));
-  input_.Click(list, POINT{(item.left + item.right) / 2,
-                           (item.top + item.bottom) / 2});
+  input_.Click(
+      list, POINT{(item.left + item.right) / 2, (item.top + item.bottom) / 2});
 }
 
 void Checks::Expect(bool ok, const std::string& what) {
