@@ -15,19 +15,19 @@ ListBox::ListBox(Form& form, const ControlDescription& description,
     : Control(form, description, container),
       rows_(description.rows.begin(), description.rows.end()) {}
 
-Status ListBox::ItemText(int16_t row, std::string* text) const {
-  if (row < 0 || row >= row_count()) return Status::kRowOutOfRange;
+CallStatus ListBox::ItemText(int16_t row, std::string* text) const {
+  if (row < 0 || row >= row_count()) return CallStatus::kRowOutOfRange;
   *text = rows_[row];
-  return Status::kOk;
+  return CallStatus::kOk;
 }
 
-Status ListBox::SetCurrentRow(int16_t row) {
-  if (row < -1 || row >= row_count()) return Status::kRowOutOfRange;
-  if (row == current_row_) return Status::kOk;
+CallStatus ListBox::SetCurrentRow(int16_t row) {
+  if (row < -1 || row >= row_count()) return CallStatus::kRowOutOfRange;
+  if (row == current_row_) return CallStatus::kOk;
   current_row_ = row;
   form().NotifyChanged(*this);
   form().RaiseClick(*this);
-  return Status::kOk;
+  return CallStatus::kOk;
 }
 
 void OptionButton::SetChosen(bool chosen) {
@@ -35,13 +35,13 @@ void OptionButton::SetChosen(bool chosen) {
   form().NotifyChanged(*this);
 }
 
-Status OptionButton::Clear() {
+CallStatus OptionButton::Clear() {
   if (chosen_) SetChosen(false);
-  return Status::kOk;
+  return CallStatus::kOk;
 }
 
-Status OptionButton::Choose() {
-  if (chosen_) return Status::kOk;
+CallStatus OptionButton::Choose() {
+  if (chosen_) return CallStatus::kOk;
   for (const auto& control : form().controls()) {
     auto* sibling = dynamic_cast<OptionButton*>(control.get());
     if (sibling && sibling != this && sibling->container() == container() &&
@@ -51,17 +51,17 @@ Status OptionButton::Choose() {
   }
   SetChosen(true);
   form().RaiseClick(*this);
-  return Status::kOk;
+  return CallStatus::kOk;
 }
 
 TextBox::TextBox(Form& form, const ControlDescription& description,
                  const Control* container)
     : Control(form, description, container), text_(description.caption) {}
 
-Status TextBox::SetText(std::string_view text) {
+CallStatus TextBox::SetText(std::string_view text) {
   text_ = text;
   form().NotifyChanged(*this);
-  return Status::kOk;
+  return CallStatus::kOk;
 }
 
 }  // namespace forms

@@ -46,12 +46,12 @@ class ListBox : public Control {
           const Control* container);
 
   int16_t row_count() const { return static_cast<int16_t>(rows_.size()); }
-  Status ItemText(int16_t row, std::string* text) const;
+  CallStatus ItemText(int16_t row, std::string* text) const;
   // -1 when no row is current.
   int16_t current_row() const { return current_row_; }
   // Row -1 selects none. Raises Click, and returns after its handler, only
   // when the row really changes.
-  Status SetCurrentRow(int16_t row);
+  CallStatus SetCurrentRow(int16_t row);
 
  private:
   std::vector<std::string> rows_;
@@ -64,10 +64,10 @@ class OptionButton : public Control {
 
   bool chosen() const { return chosen_; }
   // Raises nothing.
-  Status Clear();
+  CallStatus Clear();
   // Un-chooses the other options of the same container without an event for
   // them; raises Click when this option was not chosen before.
-  Status Choose();
+  CallStatus Choose();
 
  private:
   void SetChosen(bool chosen);
@@ -81,7 +81,7 @@ class TextBox : public Control {
           const Control* container);
 
   const std::string& text() const { return text_; }
-  Status SetText(std::string_view text);
+  CallStatus SetText(std::string_view text);
 
  private:
   std::string text_;

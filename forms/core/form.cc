@@ -44,13 +44,13 @@ class DepthGuard {
 Form::Form(const FormDescription& description) : description_(description) {
   for (const ControlDescription& control : description.controls) {
     Control* existing = nullptr;
-    if (Find(control.array, control.member, &existing) == Status::kOk) {
+    if (Find(control.array, control.member, &existing) == CallStatus::kOk) {
       throw std::invalid_argument("control listed twice: " +
                                   std::string(control.array));
     }
     Control* container = nullptr;
     if (!control.container.empty() &&
-        Find(control.container, kNoMember, &container) != Status::kOk) {
+        Find(control.container, kNoMember, &container) != CallStatus::kOk) {
       throw std::invalid_argument("container must come before its controls: " +
                                   std::string(control.container));
     }
@@ -60,15 +60,15 @@ Form::Form(const FormDescription& description) : description_(description) {
 
 Form::~Form() = default;
 
-Status Form::Find(std::string_view array, int16_t member,
+CallStatus Form::Find(std::string_view array, int16_t member,
                   Control** control) const {
   for (const auto& candidate : controls_) {
     if (candidate->array() == array && candidate->member() == member) {
       *control = candidate.get();
-      return Status::kOk;
+      return CallStatus::kOk;
     }
   }
-  return Status::kNoSuchControl;
+  return CallStatus::kNoSuchControl;
 }
 
 void Form::OnLoad(std::function<void()> handler) {

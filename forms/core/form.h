@@ -47,14 +47,14 @@ class Form {
 
   // Member access: kNoSuchControl when there is no such member, or when it
   // is of another kind than asked for.
-  Status Find(std::string_view array, int16_t member, Control** control) const;
+  CallStatus Find(std::string_view array, int16_t member, Control** control) const;
   template <typename T>
-  Status FindAs(std::string_view array, int16_t member, T** control) const {
+  CallStatus FindAs(std::string_view array, int16_t member, T** control) const {
     Control* found = nullptr;
-    Status status = Find(array, member, &found);
-    if (status != Status::kOk) return status;
+    CallStatus status = Find(array, member, &found);
+    if (status != CallStatus::kOk) return status;
     *control = dynamic_cast<T*>(found);
-    return *control ? Status::kOk : Status::kNoSuchControl;
+    return *control ? CallStatus::kOk : CallStatus::kNoSuchControl;
   }
 
   void OnLoad(std::function<void()> handler);

@@ -22,15 +22,15 @@ const char* RuntimeError::what() const noexcept {
   return "непозната грешка";
 }
 
-void CheckStatus(Status status) {
+void CheckStatus(CallStatus status) {
   switch (status) {
-    case Status::kOk:
+    case CallStatus::kOk:
       return;
-    case Status::kNoSuchControl:
+    case CallStatus::kNoSuchControl:
       throw RuntimeError(ErrorCode::kNoSuchControl);
-    case Status::kRowOutOfRange:
+    case CallStatus::kRowOutOfRange:
       throw RuntimeError(ErrorCode::kRowOutOfRange);
-    case Status::kFailed:
+    case CallStatus::kFailed:
       break;
   }
   throw RuntimeError(ErrorCode::kControlCallFailed);

@@ -17,7 +17,7 @@ enum class ErrorCode : int {
 
 // What every control operation returns; CheckStatus turns a failure into a
 // run-time error.
-enum class Status {
+enum class CallStatus {
   kOk,
   kFailed,
   kNoSuchControl,
@@ -37,7 +37,7 @@ class RuntimeError : public std::exception {
   ErrorCode code_;
 };
 
-void CheckStatus(Status status);
+void CheckStatus(CallStatus status);
 
 [[noreturn]] void RaiseOverflow();
 

@@ -1,19 +1,14 @@
 #ifndef TROVANEL_FORMS_FLTK_FLTK_FORM_H_
 #define TROVANEL_FORMS_FLTK_FLTK_FORM_H_
 
-// Xlib's macro Status clashes with the model's type: FLTK's headers, then
-// the clean-up, then the model's headers.
-// clang-format off
 #include <FL/Fl_Double_Window.H>
 #include <FL/Fl_RGB_Image.H>
-#include "forms/fltk/xlib_macros.h"
 
 #include <map>
 #include <memory>
 
 #include "forms/core/form.h"
 #include "forms/fltk/style.h"
-// clang-format on
 
 namespace forms::fltk {
 

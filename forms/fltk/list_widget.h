@@ -1,15 +1,10 @@
 #ifndef TROVANEL_FORMS_FLTK_LIST_WIDGET_H_
 #define TROVANEL_FORMS_FLTK_LIST_WIDGET_H_
 
-// Xlib's macro Status clashes with the model's type: FLTK's headers, then
-// the clean-up, then the model's headers.
-// clang-format off
 #include <FL/Fl_Hold_Browser.H>
-#include "forms/fltk/xlib_macros.h"
 
 #include "forms/core/form.h"
 #include "forms/fltk/style.h"
-// clang-format on
 
 namespace forms::fltk {
 

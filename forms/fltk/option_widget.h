@@ -1,14 +1,9 @@
 #ifndef TROVANEL_FORMS_FLTK_OPTION_WIDGET_H_
 #define TROVANEL_FORMS_FLTK_OPTION_WIDGET_H_
 
-// Xlib's macro Status clashes with the model's type: FLTK's headers, then
-// the clean-up, then the model's headers.
-// clang-format off
 #include <FL/Fl_Round_Button.H>
-#include "forms/fltk/xlib_macros.h"
 
 #include "forms/core/form.h"
-// clang-format on
 
 namespace forms::fltk {
 

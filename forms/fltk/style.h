@@ -1,18 +1,13 @@
 #ifndef TROVANEL_FORMS_FLTK_STYLE_H_
 #define TROVANEL_FORMS_FLTK_STYLE_H_
 
-// Xlib's macro Status clashes with the model's type: FLTK's headers, then
-// the clean-up, then the model's headers.
-// clang-format off
 #include <FL/Enumerations.H>
-#include "forms/fltk/xlib_macros.h"
 
 #include <cstdint>
 #include <string>
 #include <string_view>
 
 #include "forms/core/form_description.h"
-// clang-format on
 
 class Fl_Widget;
 

@@ -1,19 +1,14 @@
 #ifndef TROVANEL_FORMS_FLTK_TEXT_WIDGET_H_
 #define TROVANEL_FORMS_FLTK_TEXT_WIDGET_H_
 
-// Xlib's macro Status clashes with the model's type: FLTK's headers, then
-// the clean-up, then the model's headers.
-// clang-format off
 #include <FL/Fl_Text_Buffer.H>
 #include <FL/Fl_Text_Display.H>
-#include "forms/fltk/xlib_macros.h"
 
 #include <string>
 #include <string_view>
 
 #include "forms/core/form.h"
 #include "forms/fltk/style.h"
-// clang-format on
 
 namespace forms::fltk {
 

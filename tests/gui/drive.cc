@@ -5,11 +5,7 @@
 //   trovanel_drive                  the session, then close
 //   trovanel_drive --capture OUT    ... and write the window to OUT as a PPM
 
-// Xlib's macros (Status, None, Bool) clash with names of the model and of
-// GoogleTest: those headers come first, the X ones after.
-// clang-format off
 #include <X11/Xlib.h>
-#include "forms/fltk/xlib_macros.h"
 
 #include <chrono>
 #include <cstdio>
@@ -19,7 +15,6 @@
 #include "tests/gui/table_geometry.h"
 #include "tests/gui/x_client.h"
 #include "window/trovanel_layout.h"
-// clang-format on
 
 namespace {
 

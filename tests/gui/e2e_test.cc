@@ -1,14 +1,13 @@
 // The Trovanel window with the real backend on a real X display, driven by
 // XTest clicks and key presses and read back from what the widgets show.
 
-// Xlib's macros (Status, None, Bool) clash with names of the model and of
-// GoogleTest: those headers come first, the X ones after.
+// Xlib's macros None and Bool clash with names in GoogleTest: its header
+// comes first, the X ones after.
 // clang-format off
 #include <gtest/gtest.h>
 
 #include <FL/Fl.H>
 #include <X11/keysym.h>
-#include "forms/fltk/xlib_macros.h"
 
 #include <string>
 

@@ -3,15 +3,14 @@
 // the window manager what it is, answers real clicks, closes with status 0,
 // and fails cleanly without a display or after a run-time error.
 
-// Xlib's macros (Status, None, Bool) clash with names of the model and of
-// GoogleTest: those headers come first, the X ones after.
+// Xlib's macros None and Bool clash with names in GoogleTest: its header
+// comes first, the X ones after.
 // clang-format off
 #include <gtest/gtest.h>
 
 #include <X11/Xatom.h>
 #include <X11/Xutil.h>
 #include <X11/keysym.h>
-#include "forms/fltk/xlib_macros.h"
 
 #include <algorithm>
 #include <memory>

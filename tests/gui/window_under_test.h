@@ -1,11 +1,7 @@
 #ifndef TROVANEL_TESTS_GUI_WINDOW_UNDER_TEST_H_
 #define TROVANEL_TESTS_GUI_WINDOW_UNDER_TEST_H_
 
-// Xlib's macro Status clashes with the model's type: FLTK's headers, then
-// the clean-up, then the model's headers.
-// clang-format off
 #include <FL/Fl_Widget.H>
-#include "forms/fltk/xlib_macros.h"
 
 #include <memory>
 #include <string>
@@ -13,7 +9,6 @@
 #include "forms/fltk/fltk_form.h"
 #include "tests/gui/x_client.h"
 #include "window/trovanel_app.h"
-// clang-format on
 
 namespace trovanel_test {
 

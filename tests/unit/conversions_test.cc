@@ -144,12 +144,12 @@ TEST(UnitsTest, TwipsAndPointsBecomePixelsAtTheLogicalDpi) {
 }
 
 TEST(RuntimeErrorTest, StatusesBecomeNumberedErrorsWithABulgarianReport) {
-  EXPECT_NO_THROW(CheckStatus(Status::kOk));
-  EXPECT_EQ(ErrorOf([] { CheckStatus(Status::kFailed); }),
+  EXPECT_NO_THROW(CheckStatus(CallStatus::kOk));
+  EXPECT_EQ(ErrorOf([] { CheckStatus(CallStatus::kFailed); }),
             ErrorCode::kControlCallFailed);
-  EXPECT_EQ(ErrorOf([] { CheckStatus(Status::kNoSuchControl); }),
+  EXPECT_EQ(ErrorOf([] { CheckStatus(CallStatus::kNoSuchControl); }),
             ErrorCode::kNoSuchControl);
-  EXPECT_EQ(ErrorOf([] { CheckStatus(Status::kRowOutOfRange); }),
+  EXPECT_EQ(ErrorOf([] { CheckStatus(CallStatus::kRowOutOfRange); }),
             ErrorCode::kRowOutOfRange);
   EXPECT_EQ(ErrorOf([] { RaiseOverflow(); }), ErrorCode::kOverflow);
   EXPECT_EQ(FormatErrorReport(RuntimeError(ErrorCode::kOverflow)),

@@ -69,7 +69,7 @@ class FormTest : public ::testing::Test, public FormObserver {
   template <typename T>
   T& Get(std::string_view array, int16_t member) {
     T* control = nullptr;
-    EXPECT_EQ(form_.FindAs(array, member, &control), Status::kOk);
+    EXPECT_EQ(form_.FindAs(array, member, &control), CallStatus::kOk);
     return *control;
   }
 
@@ -82,12 +82,12 @@ class FormTest : public ::testing::Test, public FormObserver {
 TEST_F(FormTest, ListRaisesClickOnlyOnARealChangeOfRow) {
   auto& list = Get<ListBox>("List", 0);
   EXPECT_EQ(list.current_row(), -1);
-  EXPECT_EQ(list.SetCurrentRow(-1), Status::kOk);
-  EXPECT_EQ(list.SetCurrentRow(1), Status::kOk);
-  EXPECT_EQ(list.SetCurrentRow(1), Status::kOk);
+  EXPECT_EQ(list.SetCurrentRow(-1), CallStatus::kOk);
+  EXPECT_EQ(list.SetCurrentRow(1), CallStatus::kOk);
+  EXPECT_EQ(list.SetCurrentRow(1), CallStatus::kOk);
   form_.UserSelectsRow(list, 2);
   form_.UserSelectsRow(list, 2);
-  EXPECT_EQ(list.SetCurrentRow(-1), Status::kOk);
+  EXPECT_EQ(list.SetCurrentRow(-1), CallStatus::kOk);
   EXPECT_EQ(events_, (std::vector<std::string>{"List0", "List0", "List0"}));
   EXPECT_EQ(changes_, (std::vector<std::string>{"row1", "row2", "row-1"}));
 }
@@ -95,12 +95,12 @@ TEST_F(FormTest, ListRaisesClickOnlyOnARealChangeOfRow) {
 TEST_F(FormTest, ListRejectsRowsItDoesNotHave) {
   auto& list = Get<ListBox>("List", 0);
   std::string text;
-  EXPECT_EQ(list.ItemText(2, &text), Status::kOk);
+  EXPECT_EQ(list.ItemText(2, &text), CallStatus::kOk);
   EXPECT_EQ(text, "c");
-  EXPECT_EQ(list.ItemText(3, &text), Status::kRowOutOfRange);
-  EXPECT_EQ(list.ItemText(-1, &text), Status::kRowOutOfRange);
-  EXPECT_EQ(list.SetCurrentRow(3), Status::kRowOutOfRange);
-  EXPECT_EQ(list.SetCurrentRow(-2), Status::kRowOutOfRange);
+  EXPECT_EQ(list.ItemText(3, &text), CallStatus::kRowOutOfRange);
+  EXPECT_EQ(list.ItemText(-1, &text), CallStatus::kRowOutOfRange);
+  EXPECT_EQ(list.SetCurrentRow(3), CallStatus::kRowOutOfRange);
+  EXPECT_EQ(list.SetCurrentRow(-2), CallStatus::kRowOutOfRange);
   form_.UserSelectsRow(list, 7);
   EXPECT_EQ(list.current_row(), -1);
   EXPECT_TRUE(events_.empty());
@@ -122,8 +122,8 @@ TEST_F(FormTest, ChoosingTheChosenOptionOrClearingRaisesNothing) {
   auto& option = Get<OptionButton>("Opt", 1);
   form_.UserChoosesOption(option);
   form_.UserChoosesOption(option);
-  EXPECT_EQ(option.Clear(), Status::kOk);
-  EXPECT_EQ(option.Clear(), Status::kOk);
+  EXPECT_EQ(option.Clear(), CallStatus::kOk);
+  EXPECT_EQ(option.Clear(), CallStatus::kOk);
   EXPECT_FALSE(option.chosen());
   EXPECT_EQ(events_, (std::vector<std::string>{"Opt1"}));
   EXPECT_EQ(changes_, (std::vector<std::string>{"opt1+", "opt1-"}));
@@ -131,11 +131,11 @@ TEST_F(FormTest, ChoosingTheChosenOptionOrClearingRaisesNothing) {
 
 TEST_F(FormTest, MemberAccessFailsForAbsentMembersAndOtherKinds) {
   Control* control = nullptr;
-  EXPECT_EQ(form_.Find("Opt", 5, &control), Status::kNoSuchControl);
-  EXPECT_EQ(form_.Find("Nothing", 0, &control), Status::kNoSuchControl);
-  EXPECT_EQ(form_.Find("Box", kNoMember, &control), Status::kOk);
+  EXPECT_EQ(form_.Find("Opt", 5, &control), CallStatus::kNoSuchControl);
+  EXPECT_EQ(form_.Find("Nothing", 0, &control), CallStatus::kNoSuchControl);
+  EXPECT_EQ(form_.Find("Box", kNoMember, &control), CallStatus::kOk);
   ListBox* list = nullptr;
-  EXPECT_EQ(form_.FindAs("Opt", 0, &list), Status::kNoSuchControl);
+  EXPECT_EQ(form_.FindAs("Opt", 0, &list), CallStatus::kNoSuchControl);
   EXPECT_EQ(Get<OptionButton>("Opt", 2).container(), control);
   EXPECT_EQ(Get<TextBox>("Text", 0).text(), "start");
 }
@@ -145,7 +145,7 @@ TEST_F(FormTest, NestedEventsRunBeforeTheSetterReturns) {
   std::vector<int> order;
   form_.OnClick("Opt", [&](int16_t) {
     order.push_back(1);
-    EXPECT_EQ(list.SetCurrentRow(0), Status::kOk);
+    EXPECT_EQ(list.SetCurrentRow(0), CallStatus::kOk);
     order.push_back(3);
   });
   form_.OnClick("List", [&](int16_t) { order.push_back(2); });
@@ -160,7 +160,7 @@ TEST_F(FormTest, RuntimeErrorLeavesEveryHandlerAndIsReportedOnce) {
     (void)list.SetCurrentRow(0);
     outer_went_on = true;
   });
-  form_.OnClick("List", [](int16_t) { CheckStatus(Status::kFailed); });
+  form_.OnClick("List", [](int16_t) { CheckStatus(CallStatus::kFailed); });
   form_.UserChoosesOption(Get<OptionButton>("Opt", 0));
   EXPECT_FALSE(outer_went_on);
   EXPECT_EQ(reports_, (std::vector<ErrorCode>{ErrorCode::kControlCallFailed}));

@@ -105,7 +105,7 @@ class FailingView : public FormQuizView {
   FailingView(forms::Form& form, int failing_call)
       : FormQuizView(form), failing_call_(failing_call) {}
   void SetCurrentRow(int16_t list, int16_t row) override {
-    if (++calls_ == failing_call_) forms::CheckStatus(forms::Status::kFailed);
+    if (++calls_ == failing_call_) forms::CheckStatus(forms::CallStatus::kFailed);
     FormQuizView::SetCurrentRow(list, row);
   }
   void SetMessage(std::string_view text) override {

@@ -1,6 +1,7 @@
 // The shipped Trovanel.exe under Wine, seen from outside through the X
 // server: it opens, shows the layout's colours, keeps open on Escape, and
 // ends with status 0 when its window is closed.
+#include <X11/keysym.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,13 +10,9 @@
 #include "forms/core/runtime_error.h"
 #include "forms/core/units.h"
 #include "tests/gui/child_process.h"
+#include "tests/gui/x_client.h"
 #include "tests/windows/color_probes.h"
 #include "window/trovanel_layout.h"
-
-// Last: Xlib defines Status as a macro, which the model's Status would meet.
-#include <X11/keysym.h>
-
-#include "tests/gui/x_client.h"
 
 namespace {
 
