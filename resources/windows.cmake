@@ -1,7 +1,7 @@
 # The Windows program's resources: the icon made from the one source picture,
 # the version record and the manifest (DPI awareness, supported systems).
 enable_language(RC)
-find_package(Python3 REQUIRED COMPONENTS Interpreter)
+include(icon.cmake)
 
 set(TROVANEL_ICO ${CMAKE_CURRENT_BINARY_DIR}/trovanel.ico)
 set(TROVANEL_MANIFEST ${CMAKE_CURRENT_SOURCE_DIR}/trovanel.manifest)
@@ -14,13 +14,7 @@ else()
   set(TROVANEL_SHOWN_VERSION "${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}")
 endif()
 
-add_custom_command(
-  OUTPUT ${TROVANEL_ICO}
-  COMMAND Python3::Interpreter ${PROJECT_SOURCE_DIR}/tools/icon_convert.py
-          --ico ${TROVANEL_ICO} ${CMAKE_CURRENT_SOURCE_DIR}/trovanel.xpm
-  DEPENDS ${PROJECT_SOURCE_DIR}/tools/icon_convert.py
-          ${CMAKE_CURRENT_SOURCE_DIR}/trovanel.xpm
-  COMMENT "Making the Windows icon from the source picture")
+trovanel_convert_icon(ico ${TROVANEL_ICO})
 
 configure_file(trovanel.rc.in ${CMAKE_CURRENT_BINARY_DIR}/trovanel.rc @ONLY)
 
