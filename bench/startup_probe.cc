@@ -155,15 +155,15 @@ int main(int argc, char** argv) {
   const int runs = std::atoi(argv[1]);
   std::vector<Program> programs;
   for (int i = 2; i < argc; ++i) {
-    std::string spec = argv[i];
-    size_t equals = spec.find('=');
+    std::string argument = argv[i];
+    size_t equals = argument.find('=');
     if (equals == std::string::npos) {
       std::fprintf(stderr, "startup_probe: expected NAME=PROGRAM, got %s\n",
                    argv[i]);
       return 2;
     }
     programs.push_back(
-        {spec.substr(0, equals), spec.substr(equals + 1), {}, {}});
+        {argument.substr(0, equals), argument.substr(equals + 1), {}, {}});
   }
   Display* display = XOpenDisplay(nullptr);
   int damage_event = 0;
