@@ -28,5 +28,7 @@ if [ "$(id -u)" -ne 0 ]; then
   sudo="sudo"
 fi
 export DEBIAN_FRONTEND=noninteractive
-$sudo apt-get update -q
-$sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+# Another install may hold the package lock (parallel builds, a first boot): wait for it.
+apt=(apt-get -q -o DPkg::Lock::Timeout=900)
+$sudo "${apt[@]}" update
+$sudo "${apt[@]}" install -y --no-install-recommends "${missing[@]}"
