@@ -11,24 +11,39 @@ packages=(
   desktop-file-utils appstream valgrind libxdamage-dev
   # The Windows program and its tests under Wine.
   mingw-w64 binutils-mingw-w64 wine wine64 icoutils
+  # The 32-bit Windows program under Wine (the i386 architecture is added below).
+  wine32:i386
+  # The Debian package and its test in a clean root.
+  lintian mmdebstrap zstd
 )
 
-missing=()
-for package in "${packages[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'ok installed'; then
-    missing+=("$package")
-  fi
-done
-[ ${#missing[@]} -eq 0 ] && exit 0
+# Installs those of the given packages that are missing.
+install_missing() {
+  local missing=() package sudo=""
+  for package in "$@"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'ok installed'; then
+      missing+=("$package")
+    fi
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
 
-echo "Installing: ${missing[*]}"
-sudo=""
-if [ "$(id -u)" -ne 0 ]; then
-  command -v sudo >/dev/null || { echo "install-deps: need root or sudo to install ${missing[*]}" >&2; exit 1; }
-  sudo="sudo"
+  echo "Installing: ${missing[*]}"
+  if [ "$(id -u)" -ne 0 ]; then
+    command -v sudo >/dev/null || { echo "install-deps: need root or sudo to install ${missing[*]}" >&2; exit 1; }
+    sudo="sudo"
+  fi
+  export DEBIAN_FRONTEND=noninteractive
+  if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    $sudo dpkg --add-architecture i386
+  fi
+  # Another install may hold the package lock (parallel builds, a first boot): wait for it.
+  local apt=(apt-get -q -o DPkg::Lock::Timeout=900)
+  $sudo "${apt[@]}" update
+  $sudo "${apt[@]}" install -y --no-install-recommends "${missing[@]}"
+}
+
+install_missing "${packages[@]}"
+# Where the kernel runs no 32-bit program, the 32-bit Wine runs under qemu-user.
+if ! /usr/lib/wine/wine --version >/dev/null 2>&1; then
+  install_missing qemu-user-static
 fi
-export DEBIAN_FRONTEND=noninteractive
-# Another install may hold the package lock (parallel builds, a first boot): wait for it.
-apt=(apt-get -q -o DPkg::Lock::Timeout=900)
-$sudo "${apt[@]}" update
-$sudo "${apt[@]}" install -y --no-install-recommends "${missing[@]}"
