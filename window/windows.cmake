@@ -9,9 +9,8 @@ target_link_options(Trovanel PRIVATE -municode -static -static-libgcc
 set_target_properties(Trovanel PROPERTIES
   RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR})
 
-# Under Wine only 64-bit programs run here, so the driver is built there.
 option(TROVANEL_WINDOWS_E2E "Build the end-to-end driver run under Wine" ON)
-if(TROVANEL_WINDOWS_E2E AND CMAKE_SIZEOF_VOID_P EQUAL 8)
+if(TROVANEL_WINDOWS_E2E)
   add_subdirectory(${PROJECT_SOURCE_DIR}/tests/windows/driver
                    ${PROJECT_BINARY_DIR}/tests/windows/driver)
 endif()

@@ -2,11 +2,15 @@
 # Sets up a private Wine prefix for the tests (WINEPREFIX): a new one takes
 # some seconds the first time. Times New Roman is drawn with the
 # metric-compatible Liberation Serif, as on the Linux window.
-#   wine_prefix.sh WINE_DIRECTORY [DPI]   (the directory of wine64, wineserver)
+#   wine_prefix.sh WINE_DIRECTORY [DPI [LOADER]]   (the directory of wine64,
+#   wineserver; LOADER runs Wine's programs, wine64 by default)
 set -e
-"$1/wine64" wineboot -i
-"$1/wine64" reg add 'HKCU\Software\Wine\Fonts\Replacements' \
+wine=${3:-$1/wine64}
+"$wine" wineboot -i
+# Slow loaders (qemu-user) return before the new prefix is complete.
+"$1/wineserver" -w
+"$wine" reg add 'HKCU\Software\Wine\Fonts\Replacements' \
   /v 'Times New Roman' /d 'Liberation Serif' /f
-"$1/wine64" reg add 'HKCU\Control Panel\Desktop' \
+"$wine" reg add 'HKCU\Control Panel\Desktop' \
   /v LogPixels /t REG_DWORD /d "${2:-96}" /f
 "$1/wineserver" -w

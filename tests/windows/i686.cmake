@@ -1,0 +1,50 @@
+# The i686 program, the reference build, under Debian's 32-bit Wine in a
+# 32-bit prefix of its own: the driver's scenarios, built for i686, and the
+# shipped Trovanel.exe from outside. wine32.sh runs Wine natively, or under
+# qemu-user where the kernel runs no 32-bit program, and says which.
+set(wine32 ${CMAKE_CURRENT_SOURCE_DIR}/wine32.sh)
+set(wine_environment_i686 WINEPREFIX=${wine_prefix}-i686 WINEDEBUG=-all
+    "WINEDLLOVERRIDES=mscoree,mshtml=" WINEARCH=win32)
+execute_process(COMMAND /usr/lib/wine/wine --version
+                RESULT_VARIABLE native_status OUTPUT_QUIET ERROR_QUIET)
+set(timeout 180)
+if(NOT native_status EQUAL 0)
+  set(timeout 1800)  # under qemu-user a window takes minutes
+endif()
+
+add_test(NAME windows_i686_wine_prefix
+         COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/wine_prefix.sh ${wine_dir} 96
+                 ${wine32})
+set_tests_properties(windows_i686_wine_prefix PROPERTIES
+  FIXTURES_SETUP wine_prefix_i686 ENVIRONMENT "${wine_environment_i686}"
+  TIMEOUT ${timeout})
+
+set(driver_i686 ${windows_i686}/trovanel_wine_e2e.exe)
+foreach(scenario IN ITEMS start pairs keyboard)
+  add_test(NAME windows_i686_e2e_${scenario}
+           COMMAND ${on_x} ${wine32} ${driver_i686} ${scenario})
+endforeach()
+add_test(NAME windows_i686_e2e_fault
+         COMMAND ${on_x} ${Python3_EXECUTABLE}
+                 ${CMAKE_CURRENT_SOURCE_DIR}/expect_status.py 2 --
+                 ${wine32} ${driver_i686} fault)
+set(i686_tests windows_i686_e2e_start windows_i686_e2e_pairs
+    windows_i686_e2e_keyboard windows_i686_e2e_fault)
+
+# The program test waits a minute for the window, too short under qemu-user.
+if(native_status EQUAL 0)
+  add_test(NAME windows_i686_program
+           COMMAND ${on_x} $<TARGET_FILE:windows_program_test>)
+  list(APPEND i686_tests windows_i686_program)
+  list(APPEND wine_environment_i686 TROVANEL_WINE=${wine32}
+       TROVANEL_EXE=${windows_i686}/Trovanel.exe)
+else()
+  add_test(NAME windows_i686_program COMMAND ${CMAKE_COMMAND} -E echo
+           "skipped: no 32-bit support in this kernel, too slow under qemu-user")
+  set_tests_properties(windows_i686_program PROPERTIES
+                       SKIP_REGULAR_EXPRESSION "skipped:")
+endif()
+
+set_tests_properties(${i686_tests} PROPERTIES
+  FIXTURES_REQUIRED wine_prefix_i686 RESOURCE_LOCK wine_prefix_i686
+  ENVIRONMENT "${wine_environment_i686}" TIMEOUT ${timeout})

@@ -1,0 +1,28 @@
+#!/bin/sh
+# Runs Debian's 32-bit Wine loader (/usr/lib/wine/wine): natively where the
+# kernel runs 32-bit programs, else under qemu-user registered in a
+# binfmt_misc private to a new user and mount namespace, which is slow. It
+# says on stderr which way it runs. TROVANEL_WINE32=qemu forces the second.
+#   wine32.sh WINE_ARGUMENTS...
+loader=/usr/lib/wine/wine
+if [ "${TROVANEL_WINE32:-}" != qemu ] && "$loader" --version >/dev/null 2>&1; then
+  echo "wine32: native 32-bit" >&2
+  exec "$loader" "$@"
+fi
+qemu=${TROVANEL_QEMU_I386:-/usr/bin/qemu-i386-static}
+if [ ! -x "$qemu" ]; then
+  echo "wine32: this kernel runs no 32-bit program and $qemu is missing" \
+    "(tools/install-deps.sh installs qemu-user-static then)" >&2
+  exit 1
+fi
+echo "wine32: through qemu-user ($qemu), slow" >&2
+# 32-bit x86 executables and shared objects; binfmt_misc reads the escapes.
+magic='\x7fELF\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00\x03\x00'
+mask='\xff\xff\xff\xff\xff\xfe\xfe\xff\xff\xff\xff\xff\xff\xff\xff\xff\xfe\xff\xff\xff'
+# Wine's loader would re-execute itself through its preloader, which qemu
+# cannot run.
+export WINELOADERNOEXEC=1
+exec unshare --user --map-root-user --mount --propagation private sh -c '
+  mount -t binfmt_misc binfmt_misc /proc/sys/fs/binfmt_misc &&
+  printf "%s" "$1" >/proc/sys/fs/binfmt_misc/register && shift && exec "$@"' \
+  wine32 ":trovanel-i386:M::$magic:$mask:$qemu:F" "$loader" "$@"
