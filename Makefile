@@ -4,7 +4,7 @@
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps configure build run test asan windows bench screenshot clean
+.PHONY: all deps configure build run test asan windows package bench screenshot clean
 
 all: build
 
@@ -35,7 +35,15 @@ windows: deps
 	  cmake --build build-windows/$$arch -j $(JOBS) || exit 1; \
 	done
 
-test: configure asan windows
+# The Debian package of the Linux program and the Windows download, in
+# build/packages/.
+package: configure windows
+	cmake --build build -j $(JOBS) --target trovanel_package_contents \
+	  trovanel_windows_download
+	cd build && cpack >/dev/null
+	@ls -l build/packages/*.deb build/packages/*.zip
+
+test: configure asan windows package
 	cmake --build build -j $(JOBS)
 	ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 	  ctest --test-dir build-asan --output-on-failure -j $(JOBS)

@@ -5,14 +5,6 @@ include(icon.cmake)
 
 set(TROVANEL_ICO ${CMAKE_CURRENT_BINARY_DIR}/trovanel.ico)
 set(TROVANEL_MANIFEST ${CMAKE_CURRENT_SOURCE_DIR}/trovanel.manifest)
-# A reserved name, and another host than the one in the window title.
-set(TROVANEL_PUBLISHER_ADDRESS "https://school.trovanel.example/")
-# The version as people read it: 1.0.0.0 is "1.00".
-if(PROJECT_VERSION_MINOR LESS 10)
-  set(TROVANEL_SHOWN_VERSION "${PROJECT_VERSION_MAJOR}.0${PROJECT_VERSION_MINOR}")
-else()
-  set(TROVANEL_SHOWN_VERSION "${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}")
-endif()
 
 trovanel_convert_icon(ico ${TROVANEL_ICO})
 
