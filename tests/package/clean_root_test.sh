@@ -1,0 +1,131 @@
+#!/usr/bin/env bash
+# The Debian package as a school's administrator meets it: installed with apt
+# in a clean Debian 12 root, the installed program started there by a pupil
+# (an unprivileged user) on the test's X display, answered once and closed
+# with status 0, drawing exactly what the tested build draws; then the package
+# purged, leaving the root as it was. Needs root and the Debian archive, and
+# DISPLAY (run it under xvfb_run.py); without them it reports a skip (77).
+#   clean_root_test.sh PACKAGE BUILT_PROGRAM DRIVER
+set -euo pipefail
+package=$(realpath "$1")
+built_program=$2
+driver=$3
+
+skip() {
+  echo "skipped: $*"
+  exit 77
+}
+fail() {
+  echo "clean_root_test: $*" >&2
+  exit 1
+}
+
+[ "$(id -u)" -eq 0 ] || skip "making a root and entering it needs root"
+command -v mmdebstrap >/dev/null || skip "mmdebstrap is missing (tools/install-deps.sh)"
+
+# A clean root: Debian's minimal system with apt, from the machine's own
+# archive, made once a week (with its package lists, which apt-get update
+# then only brings up to date) and unpacked for every run.
+cache=${XDG_CACHE_HOME:-${HOME:-/root}/.cache}/trovanel
+tarball=$cache/bookworm-root.tar.zst
+mkdir -p "$cache"
+exec 9>"$cache/lock"
+flock 9
+if [ -z "$(find "$tarball" -mtime -7 2>/dev/null)" ]; then
+  sources=()
+  for file in /etc/apt/sources.list.d/debian.sources /etc/apt/sources.list; do
+    [ -s "$file" ] && sources+=("$file")
+  done
+  rm -f "$cache/new.tar.zst"
+  timeout 900 mmdebstrap --mode=unshare --variant=apt \
+    --hook-dir=/usr/share/mmdebstrap/hooks/merged-usr \
+    --aptopt='Acquire::Retries "3"' --aptopt='Acquire::http::Timeout "30"' \
+    --skip=cleanup/apt/lists bookworm "$cache/new.tar.zst" "${sources[@]}" >"$cache/mmdebstrap.log" 2>&1 ||
+    skip "no clean root: mmdebstrap failed (no user namespace or no archive?):" \
+      "$(tail -n 3 "$cache/mmdebstrap.log")"
+  mv "$cache/new.tar.zst" "$tarball"
+fi
+flock -u 9
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/trovanel-root.XXXXXX")
+root=$work/root
+# Nothing is mounted in the root (the program reaches the X server through
+# its abstract socket), but never delete through a mount point.
+cleanup() {
+  if findmnt -rn -o TARGET | grep -q "^$root"; then
+    echo "clean_root_test: mounts left under $root, not removing it" >&2
+  else
+    rm -rf --one-file-system "$work"
+  fi
+}
+trap cleanup EXIT
+mkdir "$root"
+tar -C "$root" -xf "$tarball"
+cp -L /etc/resolv.conf "$root/etc/resolv.conf"
+cp "$package" "$root/tmp/"
+
+in_root() { timeout 600 chroot "$root" env DEBIAN_FRONTEND=noninteractive "$@"; }
+# A throw-away root needs no fsync.
+apt=(apt-get -q -o Acquire::Retries=3 -o Acquire::http::Timeout=30
+  -o Acquire::Languages=none -o Dpkg::Use-Pty=0
+  -o Dpkg::Options::=--force-unsafe-io)
+in_root "${apt[@]}" update >"$work/update.log" 2>&1 ||
+  skip "the archive cannot be reached: $(tail -n 3 "$work/update.log")"
+
+# Everything but the package managers' own records and caches.
+snapshot() {
+  (cd "$root" && find . -xdev \( -path ./proc -o -path ./tmp \
+    -o -path ./var/lib/apt -o -path ./var/lib/dpkg -o -path ./var/cache \
+    -o -path ./var/log \) -prune -o -print | sort)
+}
+snapshot >"$work/before"
+
+in_root "${apt[@]}" install -y --no-install-recommends \
+  "/tmp/$(basename "$package")" >"$work/install.log" 2>&1 ||
+  { cat "$work/install.log"; fail "apt-get install failed"; }
+for file in bin/trovanel share/man/man1/trovanel.1.gz \
+            share/doc/trovanel/copyright share/doc/trovanel/changelog.gz \
+            share/applications/example.trovanel.Trovanel.desktop \
+            share/metainfo/example.trovanel.Trovanel.metainfo.xml \
+            share/icons/hicolor/32x32/apps/example.trovanel.Trovanel.png; do
+  [ -s "$root/usr/$file" ] || fail "not installed: /usr/$file"
+done
+
+# Runs a program beside the driver, which answers once, captures the window
+# to $1 and closes it; both must end with 0. The driver would wait long for a
+# window that never comes, so a program that ends first stops it soon.
+drive() {
+  local capture=$1 program driver_pid finished status program_status
+  shift
+  "$@" &
+  program=$!
+  "$driver" --capture "$capture" &
+  driver_pid=$!
+  wait -n -p finished "$program" "$driver_pid" && status=0 || status=$?
+  if [ "$finished" = "$program" ]; then
+    program_status=$status
+    for _ in $(seq 50); do
+      kill -0 "$driver_pid" 2>/dev/null || break
+      sleep 0.1
+    done
+    kill "$driver_pid" 2>/dev/null || true
+    wait "$driver_pid" && status=0 || status=$?
+  else
+    wait "$program" && program_status=0 || program_status=$?
+  fi
+  [ "$status" -eq 0 ] ||
+    fail "no window answered and closed: $* (status $program_status)"
+  [ "$program_status" -eq 0 ] || fail "$* ended with status $program_status"
+}
+mkdir -m 1777 "$root/tmp/pupil"
+drive "$work/installed.ppm" chroot --userspec=65534:65534 "$root" \
+  env HOME=/tmp/pupil /usr/bin/trovanel
+drive "$work/built.ppm" "$built_program"
+cmp -s "$work/installed.ppm" "$work/built.ppm" ||
+  fail "the installed program draws otherwise than the build"
+
+in_root "${apt[@]}" purge --autoremove -y trovanel >"$work/purge.log" 2>&1 ||
+  { cat "$work/purge.log"; fail "apt-get purge failed"; }
+snapshot >"$work/after"
+diff "$work/before" "$work/after" || fail "the purged package left the above"
+echo "installed, started, closed and purged in a clean Debian 12 root"
