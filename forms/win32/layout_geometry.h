@@ -6,7 +6,8 @@
 #include "forms/core/controls.h"
 #include "forms/core/form.h"
 
-// In which order the native window creates, and so visits, its controls. Plain data, free of the Windows headers, so that it is checked on any
+// In which order the native window creates, and so visits, its controls.
+// Plain data, free of the Windows headers, so that it is checked on any
 // machine.
 namespace forms::win32 {
 
