@@ -37,13 +37,16 @@ if [ -z "$(find "$tarball" -mtime -7 2>/dev/null)" ]; then
     [ -s "$file" ] && sources+=("$file")
   done
   rm -f "$cache/new.tar.zst"
-  timeout 900 mmdebstrap --mode=unshare --variant=apt \
+  if timeout 900 mmdebstrap --mode=unshare --variant=apt \
     --hook-dir=/usr/share/mmdebstrap/hooks/merged-usr \
     --aptopt='Acquire::Retries "3"' --aptopt='Acquire::http::Timeout "30"' \
-    --skip=cleanup/apt/lists bookworm "$cache/new.tar.zst" "${sources[@]}" >"$cache/mmdebstrap.log" 2>&1 ||
+    --skip=cleanup/apt/lists bookworm "$cache/new.tar.zst" "${sources[@]}" \
+    >"$cache/mmdebstrap.log" 2>&1; then
+    mv "$cache/new.tar.zst" "$tarball"
+  elif [ ! -s "$tarball" ]; then
     skip "no clean root: mmdebstrap failed (no user namespace or no archive?):" \
       "$(tail -n 3 "$cache/mmdebstrap.log")"
-  mv "$cache/new.tar.zst" "$tarball"
+  fi
 fi
 flock -u 9
 
