@@ -6,8 +6,9 @@
 #   wineserver; LOADER runs Wine's programs, wine64 by default)
 set -e
 wine=${3:-$1/wine64}
-"$wine" wineboot -i
-# Slow loaders (qemu-user) return before the new prefix is complete.
+# A slow loader (qemu-user) gives up waiting for a new prefix before it is
+# complete: wait for Wine to finish it; a broken one fails the next step.
+"$wine" wineboot -i || true
 "$1/wineserver" -w
 "$wine" reg add 'HKCU\Software\Wine\Fonts\Replacements' \
   /v 'Times New Roman' /d 'Liberation Serif' /f
