@@ -124,8 +124,11 @@ mkdir -m 1777 "$root/tmp/pupil"
 drive "$work/installed.ppm" chroot --userspec=65534:65534 "$root" \
   env HOME=/tmp/pupil /usr/bin/trovanel
 drive "$work/built.ppm" "$built_program"
-cmp -s "$work/installed.ppm" "$work/built.ppm" ||
-  fail "the installed program draws otherwise than the build"
+if ! cmp -s "$work/installed.ppm" "$work/built.ppm"; then
+  cp "$work/installed.ppm" "$work/built.ppm" .
+  fail "the installed program draws otherwise than the build:" \
+    "installed.ppm and built.ppm in $PWD"
+fi
 
 in_root "${apt[@]}" purge --autoremove -y trovanel >"$work/purge.log" 2>&1 ||
   { cat "$work/purge.log"; fail "apt-get purge failed"; }
