@@ -2,7 +2,6 @@
 
 #include <FL/Fl.H>
 #include <FL/Fl_Box.H>
-#include <FL/Fl_Pixmap.H>
 #include <FL/fl_draw.H>
 #include <FL/x.H>
 
@@ -15,6 +14,7 @@
 #include "forms/fltk/option_widget.h"
 #include "forms/fltk/text_widget.h"
 #include "forms/fltk/window_hints.h"
+#include "forms/fltk/xpm_image.h"
 
 namespace forms::fltk {
 
@@ -176,9 +176,8 @@ Fl_Widget* FltkForm::WidgetFor(const Control& control) const {
 }
 
 void FltkForm::SetIcon(const char* const* xpm) {
-  Fl_Pixmap picture(xpm);
-  icon_ = std::make_unique<Fl_RGB_Image>(&picture, window_->color());
-  window_->icon(icon_.get());
+  icon_ = ReadXpm(xpm);
+  if (icon_ != nullptr) window_->icon(icon_.get());
 }
 
 void FltkForm::Show() {
