@@ -36,8 +36,11 @@ class FltkForm::BufferedWindow : public Fl_Double_Window {
   BufferedWindow(int width, int height) : Fl_Double_Window(width, height) {}
   ~BufferedWindow() override { FreeBackBuffer(); }
 
-  // Fl_Window's flush sets the clip to what needs drawing and calls draw().
-  void flush() override { Fl_Window::flush(); }
+  // Past Fl_Double_Window's flush, which would take the extension: the
+  // plain window's sets the clip to what needs drawing and calls draw().
+  void flush() override {
+    Fl_Window::flush();  // NOLINT(bugprone-parent-virtual-call)
+  }
   void hide() override {
     FreeBackBuffer();
     Fl_Double_Window::hide();
