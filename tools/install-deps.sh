@@ -11,7 +11,12 @@ packages=(
   desktop-file-utils appstream valgrind libxdamage-dev
   # The Windows program and its tests under Wine.
   mingw-w64 binutils-mingw-w64 wine wine64 icoutils
+  # The web page, its unit tests on the wasm build, the browser that tests it.
+  emscripten googletest chromium
 )
+# Node.js and npm: the machine's own when it has them, else Debian's.
+command -v node >/dev/null || packages+=(nodejs)
+command -v npm >/dev/null || packages+=(npm)
 
 missing=()
 for package in "${packages[@]}"; do

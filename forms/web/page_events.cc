@@ -1,0 +1,23 @@
+// The pupil's input as the page passes it to the module.
+#include <emscripten/emscripten.h>
+
+#include "forms/web/web_form.h"
+
+extern "C" {
+
+EMSCRIPTEN_KEEPALIVE void forms_web_option_clicked(void* page, int handle) {
+  static_cast<forms::web::WebForm*>(page)->OptionClicked(handle);
+}
+
+EMSCRIPTEN_KEEPALIVE void forms_web_row_pressed(void* page, int handle,
+                                                int row) {
+  static_cast<forms::web::WebForm*>(page)->RowPressed(handle, row);
+}
+
+EMSCRIPTEN_KEEPALIVE int forms_web_key_pressed(void* page, int handle, int key,
+                                               int shift) {
+  return static_cast<forms::web::WebForm*>(page)->KeyPressed(
+      handle, static_cast<forms::web::Key>(key), shift != 0);
+}
+
+}  // extern "C"
