@@ -71,9 +71,10 @@ test: configure asan windows
 bench: build web
 	bash bench/run.sh
 
-screenshot: build
+screenshot: build web
 	cmake --build build -j $(JOBS) --target trovanel_test_wm trovanel_drive
 	bash tools/screenshot.sh
+	node tools/page_screenshot.mjs docs/page.png
 
 clean:
 	rm -rf build build-asan build-windows build-web

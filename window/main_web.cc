@@ -7,5 +7,5 @@
 int main() {
   // The page keeps running after main() returns.
   static trovanel::TrovanelApp app;
-  return forms::web::RunForm(app.form());
+  return forms::web::RunForm(app.form(), TROVANEL_PAGE_ICON);
 }

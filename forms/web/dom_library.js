@@ -6,16 +6,16 @@ mergeInto(LibraryManager.library, {
   // The form's element, its controls' elements by handle, and the way back.
   $formsPage: {},
 
-  forms_web_bind__deps: ['$formsPage'],
-  forms_web_bind: function(formId) {
+  FormsWebBind__deps: ['$formsPage'],
+  FormsWebBind: function(formId) {
     formsPage.form = document.getElementById(UTF8ToString(formId));
     formsPage.elements = [];
     formsPage.handles = new Map();
     return formsPage.form ? 1 : 0;
   },
 
-  forms_web_find__deps: ['$formsPage'],
-  forms_web_find: function(handle, elementId) {
+  FormsWebFind__deps: ['$formsPage'],
+  FormsWebFind: function(handle, elementId) {
     var element = document.getElementById(UTF8ToString(elementId));
     if (!element || !formsPage.form.contains(element)) return 0;
     formsPage.elements[handle] = element;
@@ -23,8 +23,19 @@ mergeInto(LibraryManager.library, {
     return 1;
   },
 
-  forms_web_show__deps: ['$formsPage'],
-  forms_web_show: function(page) {
+  FormsWebSetIcon: function(url) {
+    var href = new URL(UTF8ToString(url), document.baseURI).href;
+    var link = document.querySelector('link[rel=icon]');
+    if (!link) {
+      link = document.createElement('link');
+      link.rel = 'icon';
+      document.head.appendChild(link);
+    }
+    if (link.href !== href) link.href = href;
+  },
+
+  FormsWebShow__deps: ['$formsPage'],
+  FormsWebShow: function(page) {
     var form = formsPage.form;
     // Numbered as forms::web::Key.
     var keys = {Tab: 1, ArrowUp: 2, ArrowDown: 3, ArrowLeft: 4, ArrowRight: 5,
@@ -50,12 +61,12 @@ mergeInto(LibraryManager.library, {
       var row = event.target.closest('[role=option]');
       if (!row || row.parentNode !== list) return;
       var index = Array.prototype.indexOf.call(list.children, row);
-      call(function() { _forms_web_row_pressed(page, handleOf(list), index); });
+      call(function() { _FormsWebRowPressed(page, handleOf(list), index); });
     }
 
     form.addEventListener('click', function(event) {
       if (event.target.type !== 'radio') return;
-      call(function() { _forms_web_option_clicked(page, handleOf(event.target)); });
+      call(function() { _FormsWebOptionClicked(page, handleOf(event.target)); });
     });
     form.addEventListener('mousedown', function(event) {
       var list = event.target.closest('[role=listbox]');
@@ -80,7 +91,7 @@ mergeInto(LibraryManager.library, {
       var key = keys[event.key];
       if (!key || event.altKey || event.ctrlKey || event.metaKey || form.inert) return;
       var handled = call(function() {
-        return _forms_web_key_pressed(page, handleOf(document.activeElement),
+        return _FormsWebKeyPressed(page, handleOf(document.activeElement),
                                       key, event.shiftKey ? 1 : 0);
       });
       if (handled) event.preventDefault();
@@ -89,13 +100,13 @@ mergeInto(LibraryManager.library, {
     performance.mark('forms-web-live');
   },
 
-  forms_web_set_checked__deps: ['$formsPage'],
-  forms_web_set_checked: function(handle, checked) {
+  FormsWebSetChecked__deps: ['$formsPage'],
+  FormsWebSetChecked: function(handle, checked) {
     formsPage.elements[handle].control.checked = checked !== 0;
   },
 
-  forms_web_set_row__deps: ['$formsPage'],
-  forms_web_set_row: function(handle, row) {
+  FormsWebSetRow__deps: ['$formsPage'],
+  FormsWebSetRow: function(handle, row) {
     var list = formsPage.elements[handle];
     var rows = list.children;
     for (var i = 0; i < rows.length; i++) {
@@ -109,22 +120,22 @@ mergeInto(LibraryManager.library, {
     }
   },
 
-  forms_web_set_text__deps: ['$formsPage'],
-  forms_web_set_text: function(handle, text) {
+  FormsWebSetText__deps: ['$formsPage'],
+  FormsWebSetText: function(handle, text) {
     // A text area shows CR LF as one break and holds it as a line feed.
     var shown = UTF8ToString(text).replace(/\r\n?/g, '\n');
     var element = formsPage.elements[handle];
     if (element.value !== shown) element.value = shown;
   },
 
-  forms_web_focus__deps: ['$formsPage'],
-  forms_web_focus: function(handle) {
+  FormsWebFocus__deps: ['$formsPage'],
+  FormsWebFocus: function(handle) {
     var element = formsPage.elements[handle];
     (element.control || element).focus();
   },
 
-  forms_web_report_error__deps: ['$formsPage'],
-  forms_web_report_error: function(text) {
+  FormsWebReportError__deps: ['$formsPage'],
+  FormsWebReportError: function(text) {
     if (formsPage.form) formsPage.form.inert = true;
     window.alert(UTF8ToString(text));
   },

@@ -5,16 +5,16 @@
 
 extern "C" {
 
-EMSCRIPTEN_KEEPALIVE void forms_web_option_clicked(void* page, int handle) {
+EMSCRIPTEN_KEEPALIVE void FormsWebOptionClicked(void* page, int handle) {
   static_cast<forms::web::WebForm*>(page)->OptionClicked(handle);
 }
 
-EMSCRIPTEN_KEEPALIVE void forms_web_row_pressed(void* page, int handle,
+EMSCRIPTEN_KEEPALIVE void FormsWebRowPressed(void* page, int handle,
                                                 int row) {
   static_cast<forms::web::WebForm*>(page)->RowPressed(handle, row);
 }
 
-EMSCRIPTEN_KEEPALIVE int forms_web_key_pressed(void* page, int handle, int key,
+EMSCRIPTEN_KEEPALIVE int FormsWebKeyPressed(void* page, int handle, int key,
                                                int shift) {
   return static_cast<forms::web::WebForm*>(page)->KeyPressed(
       handle, static_cast<forms::web::Key>(key), shift != 0);

@@ -76,7 +76,7 @@ std::string Children(const Form& form, const Control* container) {
 std::string ListElement(const Form& form, const ListBox& list) {
   const ControlDescription& d = list.description();
   std::string html =
-      Cat({Open("div", "ctl list", d), " role=\"listbox\" tabindex=\"0\""});
+      Cat({Open("div", "ctl list", d), R"( role="listbox" tabindex="0")"});
   if (const Control* label = LabelAbove(form, list)) {
     html += Attribute("aria-labelledby", ElementId(label->description()));
   }
@@ -157,31 +157,25 @@ std::string ElementOf(const Form& form, const Control& control) {
 
 std::string PageMarkup(const Form& form, const PageFiles& files) {
   const FormDescription& layout = form.description();
+  std::string html = Cat({"<!DOCTYPE html>\n<html",
+                          Attribute("lang", files.language), ">\n<head>\n"});
+  html += R"(<meta charset="utf-8">)"
+          "\n";
+  html += R"(<meta name="viewport" content="width=device-width">)"
+          "\n";
+  html += Cat({"<title>", HtmlText(layout.title), "</title>\n"});
+  html += Cat({R"(<link rel="icon" type="image/png")",
+               Attribute("href", files.icon), ">\n"});
   // The module is fetched at once and runs once the markup is parsed; until
   // it has bound to the form, the form is inert: shown, never half-working.
-  return Cat({"<!DOCTYPE html>\n<html",
-              Attribute("lang", files.language),
-              ">\n<head>\n<meta charset=\"utf-8\">\n",
-              "<meta name=\"viewport\" content=\"width=device-width\">\n",
-              "<title>",
-              HtmlText(layout.title),
-              "</title>\n",
-              "<link rel=\"icon\" type=\"image/png\"",
-              Attribute("href", files.icon),
-              ">\n",
-              "<link rel=\"preload\" as=\"fetch\" crossorigin",
-              Attribute("href", files.module),
-              ">\n",
-              "<style>",
-              PageStyle(form),
-              "</style>\n",
-              "<script defer",
-              Attribute("src", files.script),
-              "></script>\n</head>\n<body>\n<div class=\"form\"",
-              Attribute("id", layout.name),
-              " inert>",
-              Children(form, nullptr),
-              "</div>\n</body>\n</html>\n"});
+  html += Cat({R"(<link rel="preload" as="fetch" crossorigin)",
+               Attribute("href", files.module), ">\n"});
+  html += Cat({"<style>", PageStyle(form), "</style>\n"});
+  html += Cat({"<script defer", Attribute("src", files.script),
+               "></script>\n</head>\n<body>\n"});
+  html += Cat({R"(<div class="form")", Attribute("id", layout.name), " inert>",
+               Children(form, nullptr), "</div>\n</body>\n</html>\n"});
+  return html;
 }
 
 }  // namespace forms::web

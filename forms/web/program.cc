@@ -4,26 +4,28 @@
 #include <memory>
 #include <string>
 
+#include "forms/core/window_binding.h"
 #include "forms/web/web_form.h"
 
 namespace forms::web {
 
-int RunForm(Form& form) {
-  // The page lives on after main() returns.
-  static std::unique_ptr<WebForm> page;
-  page = std::make_unique<WebForm>(form);
-  if (!page->Bind()) {
+int RunForm(Form& form, const char* icon_url) {
+  // The page lives on after main() returns, and so do these.
+  static std::unique_ptr<WebForm> window;
+  static std::unique_ptr<WindowBinding> binding;
+  window = std::make_unique<WebForm>(form);
+  if (!window->Bind()) {
     std::fprintf(stderr, "%s: the page does not hold this form\n",
                  std::string(form.description().name).c_str());
     return kExitCannotStart;
   }
-  WebForm* live = page.get();
-  form.SetErrorReporter(
-      [live](const RuntimeError& e) { live->ReportError(e); });
-  form.SetObserver(live);
+  WebForm* page = window.get();
+  binding = std::make_unique<WindowBinding>(
+      form, *page, [page](const RuntimeError& e) { page->ReportError(e); });
+  page->SetIcon(icon_url);
   form.Load();
   if (form.failed()) return kExitRuntimeError;
-  live->Show();
+  page->Show();
   return kExitClosed;
 }
 

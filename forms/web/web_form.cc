@@ -11,19 +11,21 @@ WebForm::WebForm(Form& form)
     : form_(form), order_(form), bound_(form.controls().size(), false) {}
 
 bool WebForm::Bind() {
-  if (!forms_web_bind(std::string(form_.description().name).c_str())) {
+  if (!FormsWebBind(std::string(form_.description().name).c_str())) {
     return false;
   }
   for (size_t handle = 0; handle < form_.controls().size(); ++handle) {
     const ControlDescription& d = form_.controls()[handle]->description();
     if (!d.visible) continue;
-    if (!forms_web_find(static_cast<int>(handle), ElementId(d).c_str())) {
+    if (!FormsWebFind(static_cast<int>(handle), ElementId(d).c_str())) {
       return false;
     }
     bound_[handle] = true;
   }
   return true;
 }
+
+void WebForm::SetIcon(const char* url) { FormsWebSetIcon(url); }
 
 void WebForm::Show() {
   // The markup shows the state the form opens in; the model may have moved
@@ -38,12 +40,12 @@ void WebForm::Show() {
       TextChanged(*text);
     }
   }
-  forms_web_show(this);
+  FormsWebShow(this);
   Focus(order_.First());
 }
 
 void WebForm::ReportError(const RuntimeError& error) {
-  forms_web_report_error(FormatErrorReport(error).c_str());
+  FormsWebReportError(FormatErrorReport(error).c_str());
 }
 
 Control* WebForm::ControlAt(int handle) const {
@@ -66,7 +68,7 @@ int WebForm::HandleOf(const Control& control) const {
 void WebForm::Focus(const Control* control) {
   if (control == nullptr) return;
   int handle = HandleOf(*control);
-  if (handle >= 0) forms_web_focus(handle);
+  if (handle >= 0) FormsWebFocus(handle);
 }
 
 void WebForm::MirrorGroup(const OptionButton& option) {
@@ -110,6 +112,7 @@ bool WebForm::KeyPressed(int handle, Key key, bool shift) {
     int step = OptionStepForKey(key);
     if (step == 0) return false;
     OptionButton* target = order_.Neighbour(*option, step);
+    if (target == nullptr) return false;
     form_.UserChoosesOption(*target);
     MirrorGroup(*target);
     Focus(target);
@@ -126,17 +129,17 @@ bool WebForm::KeyPressed(int handle, Key key, bool shift) {
 
 void WebForm::ListRowChanged(const ListBox& list) {
   int handle = HandleOf(list);
-  if (handle >= 0) forms_web_set_row(handle, list.current_row());
+  if (handle >= 0) FormsWebSetRow(handle, list.current_row());
 }
 
 void WebForm::OptionChanged(const OptionButton& option) {
   int handle = HandleOf(option);
-  if (handle >= 0) forms_web_set_checked(handle, option.chosen() ? 1 : 0);
+  if (handle >= 0) FormsWebSetChecked(handle, option.chosen() ? 1 : 0);
 }
 
 void WebForm::TextChanged(const TextBox& text) {
   int handle = HandleOf(text);
-  if (handle >= 0) forms_web_set_text(handle, text.text().c_str());
+  if (handle >= 0) FormsWebSetText(handle, text.text().c_str());
 }
 
 }  // namespace forms::web

@@ -21,6 +21,8 @@ class WebForm : public FormObserver {
   // False when the page lacks the form or a visible control's element: a
   // page made from another table.
   bool Bind();
+  // The page's icon, a PNG at `url`.
+  void SetIcon(const char* url);
   // Shows the model's state, takes input and puts the focus on the first
   // tab stop.
   void Show();
