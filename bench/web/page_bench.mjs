@@ -57,6 +57,7 @@ try {
       }
     }
   }
+  if (process.env.BENCH_SAMPLES) console.log(JSON.stringify({ page, floor }));
   const floorPaint = median(floor.paint);
   const paint = median(page.paint);
   const live = median(page.live);

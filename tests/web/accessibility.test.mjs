@@ -1,20 +1,12 @@
 // The page as a screen reader reads it: the browser's own accessibility
 // tree, over the DevTools protocol.
 import assert from 'node:assert/strict';
-import { after, before, test } from 'node:test';
+import { test } from 'node:test';
 
-import { launchBrowser, openPage, servePage } from './support/browser.mjs';
+import { openPage, pageSession } from './support/browser.mjs';
 import { PageDriver } from './support/page_driver.mjs';
 
-let server;
-let browser;
-before(async () => {
-  [server, browser] = await Promise.all([servePage(), launchBrowser()]);
-});
-after(async () => {
-  await browser?.close();
-  await server?.close();
-});
+const session = pageSession();
 
 // The tree's nodes that are not ignored, with their role, name, value,
 // properties and descendants.
@@ -48,7 +40,7 @@ function only(tree, role, what) {
 }
 
 test('the radio group, the list box and the live region, named and announced', async () => {
-  const { page, context } = await openPage(browser, server.url);
+  const { page, context } = await openPage(session.browser, session.server.url);
   const cdp = await context.newCDPSession(page);
   const tree = await readTree(cdp);
 

@@ -4,9 +4,9 @@
 import assert from 'node:assert/strict';
 import { existsSync, mkdirSync, readFileSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
-import { after, before, test } from 'node:test';
+import { test } from 'node:test';
 
-import { launchBrowser, openPage, servePage } from './support/browser.mjs';
+import { openPage, pageSession } from './support/browser.mjs';
 import { comparePictures } from './support/images.mjs';
 import { PageDriver } from './support/page_driver.mjs';
 import { kOutput } from './support/paths.mjs';
@@ -20,15 +20,7 @@ const kMaxDifferingPixels = 100;
 const kReference = new URL('reference/', import.meta.url);
 const kLookOutput = join(kOutput, 'look');
 
-let server;
-let browser;
-before(async () => {
-  [server, browser] = await Promise.all([servePage(), launchBrowser({ scrollbars: true })]);
-});
-after(async () => {
-  await browser?.close();
-  await server?.close();
-});
+const session = pageSession({ scrollbars: true });
 
 async function expectLook(page, name) {
   const actual = await page.screenshot({ animations: 'disabled', caret: 'hide' });
@@ -53,7 +45,7 @@ async function expectLook(page, name) {
 }
 
 test('the page at start and after one answer looks as reviewed', async () => {
-  const { page, context } = await openPage(browser, server.url);
+  const { page, context } = await openPage(session.browser, session.server.url);
   await expectLook(page, 'start');
   const driver = new PageDriver(page);
   await driver.clickRow(1);

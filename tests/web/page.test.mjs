@@ -3,10 +3,10 @@
 import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
 import { join } from 'node:path';
-import { after, before, describe, test } from 'node:test';
+import { describe, test } from 'node:test';
 import { gzipSync } from 'node:zlib';
 
-import { launchBrowser, openPage, servePage } from './support/browser.mjs';
+import { openPage, pageSession } from './support/browser.mjs';
 import { PageDriver } from './support/page_driver.mjs';
 import { kDist } from './support/paths.mjs';
 import { readAnswers, readScenarios } from './support/scenarios.mjs';
@@ -14,18 +14,10 @@ import { readAnswers, readScenarios } from './support/scenarios.mjs';
 const kCorrect = 'Правилно.';
 const kWrong = 'Грешка!';
 
-let server;
-let browser;
-before(async () => {
-  [server, browser] = await Promise.all([servePage(), launchBrowser()]);
-});
-after(async () => {
-  await browser?.close();
-  await server?.close();
-});
+const session = pageSession();
 
 async function open() {
-  const opened = await openPage(browser, server.url);
+  const opened = await openPage(session.browser, session.server.url);
   return { ...opened, driver: new PageDriver(opened.page) };
 }
 
@@ -73,7 +65,7 @@ test('opens with the assignment, nothing chosen and the focus in the message box
   assert.equal(await page.getAttribute('html', 'lang'), 'bg');
   assert.match(await page.textContent('title'), /^\S+ {2}Биология - видове ход на коня$/);
   const href = await page.getAttribute('link[rel=icon]', 'href');
-  const icon = await page.request.get(new URL(href, server.url).href);
+  const icon = await page.request.get(new URL(href, session.server.url).href);
   const png = await icon.body();
   assert.equal(png.subarray(1, 4).toString(), 'PNG');
   assert.deepEqual([png.readUInt32BE(16), png.readUInt32BE(20)], [32, 32]);
@@ -105,10 +97,10 @@ test('every pair answers by the answer table, whichever is chosen last', async (
 });
 
 test('before the module has bound, the form is shown and takes no input', async () => {
-  const context = await browser.newContext({ viewport: { width: 527, height: 345 } });
+  const context = await session.browser.newContext({ viewport: { width: 527, height: 345 } });
   const page = await context.newPage();
   await page.route('**/*.wasm', (route) => route.abort());
-  await page.goto(server.url);
+  await page.goto(session.server.url);
   const driver = new PageDriver(page);
   const startText = await driver.message();
   assert.match(startText, /^Различните/);

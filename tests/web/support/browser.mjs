@@ -1,5 +1,7 @@
 // Debian's Chromium, headless, in a fresh profile, quiet on a closed
 // network, and the page served on 127.0.0.1 by a server the caller stops.
+import { after, before } from 'node:test';
+
 import { chromium } from 'playwright-core';
 
 import { startServer } from '../../../tools/serve_page.mjs';
@@ -35,4 +37,19 @@ export async function openPage(browser, url, viewport = { width: 527, height: 34
   await page.goto(url);
   await page.waitForSelector('.form:not([inert])', { state: 'attached' });
   return { page, context, errors };
+}
+
+// For a test file: the page's server and a browser, started before its tests
+// and stopped after them; `session.server` and `session.browser` once up.
+export function pageSession(browserOptions) {
+  const session = {};
+  before(async () => {
+    [session.server, session.browser] =
+      await Promise.all([servePage(), launchBrowser(browserOptions)]);
+  });
+  after(async () => {
+    await session.browser?.close();
+    await session.server?.close();
+  });
+  return session;
 }
