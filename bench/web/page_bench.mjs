@@ -2,14 +2,14 @@
 // module has bound to the form) against a floor page: one line of text in
 // the same font, served the same way. Medians of interleaved loads, each in
 // a fresh browser context, in headless Chromium.
-//   node bench/web/page_bench.mjs [RUNS]
+//   node bench/web/page_bench.mjs [RUNS]   (BENCH_SAMPLES=1 prints every load)
 import { copyFileSync, mkdirSync } from 'node:fs';
 import { join } from 'node:path';
 
 import { launchBrowser, servePage } from '../../tests/web/support/browser.mjs';
 import { kRoot } from '../../tests/web/support/paths.mjs';
 
-const kRuns = Math.max(11, Number(process.argv[2] || 15));
+const kRuns = Math.max(11, Number(process.argv[2] || 21));
 const kPaintGoal = 1.25;  // page's first paint, times the floor's
 const kLiveGoal = 3;      // page's controls working, times the floor's first paint
 
