@@ -9,13 +9,12 @@ EMSCRIPTEN_KEEPALIVE void FormsWebOptionClicked(void* page, int handle) {
   static_cast<forms::web::WebForm*>(page)->OptionClicked(handle);
 }
 
-EMSCRIPTEN_KEEPALIVE void FormsWebRowPressed(void* page, int handle,
-                                                int row) {
+EMSCRIPTEN_KEEPALIVE void FormsWebRowPressed(void* page, int handle, int row) {
   static_cast<forms::web::WebForm*>(page)->RowPressed(handle, row);
 }
 
 EMSCRIPTEN_KEEPALIVE int FormsWebKeyPressed(void* page, int handle, int key,
-                                               int shift) {
+                                            int shift) {
   return static_cast<forms::web::WebForm*>(page)->KeyPressed(
       handle, static_cast<forms::web::Key>(key), shift != 0);
 }
