@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <string>
 
+#include "forms/core/observer_chain.h"
+#include "forms/fltk/accessibility/loader.h"
 #include "forms/fltk/display.h"
 #include "forms/fltk/fltk_form.h"
 
@@ -18,8 +20,11 @@ int RunForm(Form& form, const char* const* icon_xpm) {
   FltkForm window(form, LogicalDpi());
   form.SetErrorReporter(
       [&window](const RuntimeError& e) { window.ReportError(e); });
-  form.SetObserver(&window);
   window.SetIcon(icon_xpm);
+  std::unique_ptr<accessibility::Layer> layer =
+      accessibility::StartAccessibility(form, window);
+  ObserverChain observers(window, layer.get());
+  form.SetObserver(&observers);
   form.Load();
   int status = kExitRuntimeError;
   if (!form.failed()) {
@@ -28,6 +33,7 @@ int RunForm(Form& form, const char* const* icon_xpm) {
   }
   form.SetObserver(nullptr);
   form.SetErrorReporter(nullptr);
+  layer.reset();
   return status;
 }
 
