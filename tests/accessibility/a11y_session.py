@@ -85,6 +85,7 @@ class Session:
         self.session_bus = session_bus
         self.accessibility = accessibility
         self.processes = []
+        self.helpers = set()  # started by the buses, adopted by this process
         self.tmp = tempfile.TemporaryDirectory(prefix="trovanel-a11y-")
         # No user bus socket: a session bus exists only if started here.
         self.env = dict(os.environ, XDG_RUNTIME_DIR=self.tmp.name)
@@ -104,8 +105,11 @@ class Session:
         return self
 
     def __exit__(self, *exc):
+        for pid in self.helpers:
+            os.kill(pid, signal.SIGTERM)
         for process in reversed(self.processes):
             stop(process)
+        children()
         if self.accessibility:
             # The launcher's announcement would outlive it on this display.
             subprocess.call(["xprop", "-root", "-remove", "AT_SPI_BUS"],
@@ -142,6 +146,21 @@ class Session:
                   "org.freedesktop.DBus.Properties.Set",
                   "string:org.a11y.Status", "string:IsEnabled",
                   "variant:boolean:true")
+        # The registry runs before any program, as on a desktop; the bus
+        # starts it on the first call, and it comes to this process.
+        address = subprocess.check_output(
+            ["dbus-send", "--session", "--dest=org.a11y.Bus",
+             "--print-reply=literal", "/org/a11y/bus", "org.a11y.Bus.GetAddress"],
+            env=self.env, text=True).strip()
+        subprocess.check_call(
+            ["dbus-send", f"--bus={address}", "--dest=org.a11y.atspi.Registry",
+             "--print-reply", "/org/a11y/atspi/registry",
+             "org.freedesktop.DBus.Peer.Ping"],
+            env=self.env, stdout=subprocess.DEVNULL)
+        deadline = time.monotonic() + 5
+        while not self.helpers and time.monotonic() < deadline:
+            self.helpers = children() - {p.pid for p in self.processes}
+            time.sleep(0.05)
 
     def send(self, destination, path, method, *args):
         return subprocess.call(

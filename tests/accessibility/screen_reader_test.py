@@ -225,7 +225,7 @@ class ScreenReaderTest(unittest.TestCase):
         heard = []
         listener = lambda event: heard.append(
             (event.type, event.source.getRole(), event.source.name,
-             event.detail1, event.any_data))
+             event.detail1, event.any_data, event.detail2))
         pyatspi.Registry.registerEventListener(listener, *EVENTS)
         self.addCleanup(pyatspi.Registry.deregisterEventListener, listener, *EVENTS)
         # The program hears of the listeners through the registry: focus
@@ -256,8 +256,13 @@ class ScreenReaderTest(unittest.TestCase):
             self.assertEqual(heard[note][2], message)
             self.assertIn(("object:text-changed:insert", pyatspi.ROLE_TEXT),
                           [(e[0], e[1]) for e in heard])
-            inserted = [e[4] for e in heard if e[0] == "object:text-changed:insert"]
-            self.assertEqual(inserted, [message])
+            # Offset and length in characters, once, without the old
+            # text-changed variant doubling it.
+            changes = [(e[0], e[3], e[4], e[5]) for e in heard
+                       if e[0].startswith("object:text-changed")]
+            self.assertEqual(changes[-1], ("object:text-changed:insert", 0,
+                                           message, len(message)))
+            self.assertEqual(len(changes), 2)
             if target.getRole() == pyatspi.ROLE_RADIO_BUTTON:
                 self.assertEqual(heard[focus][2], target.name)
                 self.assertIn(("object:state-changed:checked", target.name, 1),
