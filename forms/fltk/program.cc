@@ -4,6 +4,7 @@
 #include <string>
 
 #include "forms/core/observer_chain.h"
+#include "forms/core/window_binding.h"
 #include "forms/fltk/accessibility/loader.h"
 #include "forms/fltk/display.h"
 #include "forms/fltk/fltk_form.h"
@@ -18,23 +19,18 @@ int RunForm(Form& form, const char* const* icon_xpm) {
     return kExitCannotStart;
   }
   FltkForm window(form, LogicalDpi());
-  form.SetErrorReporter(
-      [&window](const RuntimeError& e) { window.ReportError(e); });
-  window.SetIcon(icon_xpm);
+  // Screen readers hear of every change after the window has shown it.
   std::unique_ptr<accessibility::Layer> layer =
       accessibility::StartAccessibility(form, window);
   ObserverChain observers(window, layer.get());
-  form.SetObserver(&observers);
+  WindowBinding binding(form, observers, [&window](const RuntimeError& e) {
+    window.ReportError(e);
+  });
+  window.SetIcon(icon_xpm);
   form.Load();
-  int status = kExitRuntimeError;
-  if (!form.failed()) {
-    window.Show();
-    status = window.Run();
-  }
-  form.SetObserver(nullptr);
-  form.SetErrorReporter(nullptr);
-  layer.reset();
-  return status;
+  if (form.failed()) return kExitRuntimeError;
+  window.Show();
+  return window.Run();
 }
 
 }  // namespace forms::fltk

@@ -70,8 +70,9 @@ void GlibInFltk::Iterate() {
 
 void GlibInFltk::Rewatch() {
   std::vector<std::pair<int, gushort>> wanted;
-  for (const GPollFD& polled : fds_)
+  for (const GPollFD& polled : fds_) {
     wanted.emplace_back(polled.fd, polled.events);
+  }
   if (wanted == watched_) return;
   Unwatch();
   watched_ = wanted;

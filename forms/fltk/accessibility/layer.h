@@ -34,7 +34,7 @@ class Layer : public FormObserver {};
 // The module's one entry, with C linkage: the layer, or nullptr when the
 // bus cannot be reached after all.
 using StartFunction = Layer* (*)(const PublishedForm& form);
-inline constexpr char kStartSymbol[] = "trovanel_start_accessibility";
+inline constexpr char kStartSymbol[] = "TrovanelStartAccessibility";
 inline constexpr char kModuleName[] = "trovanel-accessibility.so";
 
 }  // namespace forms::fltk::accessibility

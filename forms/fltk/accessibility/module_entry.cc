@@ -8,7 +8,7 @@
 
 extern "C" __attribute__((visibility("default")))
 forms::fltk::accessibility::Layer*
-trovanel_start_accessibility(
+TrovanelStartAccessibility(
     const forms::fltk::accessibility::PublishedForm& form) {
   auto window =
       std::make_unique<forms::fltk::accessibility::PublishedWindow>(form);

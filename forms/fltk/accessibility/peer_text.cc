@@ -41,8 +41,10 @@ int CharToByte(const std::string& utf8, int offset) {
 }
 
 gchar* Slice(const Content& content, Span span) {
-  const int first = std::clamp(span.first, 0, int(content.chars.size()));
-  const int last = std::clamp(span.second, first, int(content.chars.size()));
+  const int first =
+      std::clamp(span.first, 0, static_cast<int>(content.chars.size()));
+  const int last =
+      std::clamp(span.second, first, static_cast<int>(content.chars.size()));
   const int begin = CharToByte(content.utf8, first);
   return g_strndup(content.utf8.c_str() + begin,
                    CharToByte(content.utf8, last) - begin);

@@ -9,13 +9,14 @@
 namespace forms::fltk::accessibility {
 namespace {
 
+// The layer whose event dispatch runs: FLTK's dispatch has no user data.
+PublishedWindow* dispatching = nullptr;
+
 gint Characters(const std::string& text) {
   return static_cast<gint>(g_utf8_strlen(text.c_str(), -1));
 }
 
 }  // namespace
-
-PublishedWindow* PublishedWindow::instance_ = nullptr;
 
 PublishedWindow::PublishedWindow(const PublishedForm& form)
     : window_(form.window), tree_(form, *this) {
@@ -27,9 +28,9 @@ PublishedWindow::PublishedWindow(const PublishedForm& form)
 }
 
 PublishedWindow::~PublishedWindow() {
-  if (instance_ == this) {
+  if (dispatching == this) {
     Fl::event_dispatch(previous_dispatch_);
-    instance_ = nullptr;
+    dispatching = nullptr;
   }
   Fl::remove_timeout(RunQueuedInput, this);
   bridge_.reset();
@@ -44,18 +45,18 @@ bool PublishedWindow::Start() {
   bridge_ = std::make_unique<Bridge>();
   if (!bridge_->Start()) return false;
   previous_dispatch_ = Fl::event_dispatch();
-  instance_ = this;
+  dispatching = this;
   Fl::event_dispatch(Dispatch);
   return true;
 }
 
 int PublishedWindow::Dispatch(int event, Fl_Window* window) {
-  PublishedWindow* self = instance_;
+  PublishedWindow* self = dispatching;
   const int handled = self->previous_dispatch_
                           ? self->previous_dispatch_(event, window)
                           : Fl::handle_(event, window);
   // The handler may have ended the layer (the window closed).
-  if (instance_ != self) return handled;
+  if (dispatching != self) return handled;
   if (window == self->window_ && (event == FL_FOCUS || event == FL_UNFOCUS)) {
     self->WindowFocus(event == FL_FOCUS);
   }

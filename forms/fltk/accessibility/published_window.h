@@ -69,8 +69,6 @@ class PublishedWindow : public Layer, private PeerHost {
   bool announced_ = false;
   std::optional<std::string> announcement_;
   std::vector<std::function<void()>> input_;
-
-  static PublishedWindow* instance_;  // FLTK's dispatch has no user data
 };
 
 }  // namespace forms::fltk::accessibility

@@ -99,8 +99,9 @@ AtkRectangle PublishedWindow::Extents(const Node& node, AtkCoordType coords) {
     return {-1, -1, 0, 0};
   }
   Fl_Widget* widget = node.widget;
-  if (widget != window_)
+  if (widget != window_) {
     r = {widget->x(), widget->y(), widget->w(), widget->h()};
+  }
   if (node.kind == NodeKind::kListItem) {
     auto* browser = static_cast<Fl_Browser*>(widget);
     fl_font(browser->textfont(), browser->textsize());
