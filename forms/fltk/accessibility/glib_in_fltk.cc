@@ -41,6 +41,10 @@ void GlibInFltk::OnReady(int fd, void* data) {
 void GlibInFltk::OnTimeout(void*) {}
 
 void GlibInFltk::Iterate() {
+  // A handler that waits in a loop of its own (a dialog) must not start
+  // another round inside this one.
+  if (iterating_) return;
+  iterating_ = true;
   bool ready = false;
   for (int round = 0; round < kRounds; ++round) {
     if (prepared_ && g_main_context_check(context_, priority_, fds_.data(),
@@ -59,6 +63,7 @@ void GlibInFltk::Iterate() {
     for (GPollFD& polled : fds_) polled.revents = 0;
     if (!ready) break;
   }
+  iterating_ = false;
   Rewatch();
   Fl::remove_timeout(OnTimeout, this);
   if (ready) {

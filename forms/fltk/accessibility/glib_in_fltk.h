@@ -41,6 +41,7 @@ class GlibInFltk {
   gint priority_ = 0;
   gint timeout_ms_ = -1;
   bool prepared_ = false;
+  bool iterating_ = false;
 };
 
 }  // namespace forms::fltk::accessibility
