@@ -9,6 +9,8 @@ packages=(
   # The Linux window and its end-to-end tests.
   libfltk1.3-dev libx11-dev libxtst-dev xvfb xauth x11-utils fonts-liberation
   desktop-file-utils appstream valgrind libxdamage-dev
+  # Its accessibility layer, and reading the window as a screen reader does.
+  libatk1.0-dev libatk-bridge2.0-dev at-spi2-core dbus dbus-x11 python3-pyatspi xdotool
   # The Windows program and its tests under Wine.
   mingw-w64 binutils-mingw-w64 wine wine64 icoutils
   # The web page, its unit tests on the wasm build, the browser that tests it.
