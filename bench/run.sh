@@ -19,3 +19,4 @@ echo "make bench: $runs runs each, $build_type, $(date -u +%Y-%m-%d)"
   "floor_text=$root/build-bench/floor_text" \
   "floor_text_back_buffer=$root/build-bench/floor_text_back_buffer" \
   "floor_text_no_compose=$root/build-bench/floor_text_no_compose"
+bash "$root/bench/run_web.sh"
