@@ -129,6 +129,7 @@ void FltkForm::SetIcon(const char* const* xpm) {
 void FltkForm::Show() {
   window_->show();
   WriteMotifHints(form_.description(), *window_);
+  WriteLegacyTitle(form_.description(), *window_);
   for (int i = 0; i < window_->children(); ++i) {
     if (window_->child(i)->take_focus()) break;
   }
