@@ -1,12 +1,17 @@
-#include "tests/gui/x_client.h"
+#include "tests/support/x_client.h"
 
 #include <X11/Xatom.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
+#include <X11/keysym.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <thread>
+#include <utility>
+
+#include "forms/core/utf8.h"
+#include "tests/support/polling.h"
 
 namespace trovanel_test {
 
@@ -36,38 +41,39 @@ XClient::~XClient() {
   if (owned_) XCloseDisplay(display_);
 }
 
+std::optional<Window> XClient::FindWindow(const std::string& class_or_name) {
+  Window root_return, parent;
+  Window* children = nullptr;
+  unsigned count = 0;
+  XQueryTree(display_, DefaultRootWindow(display_), &root_return, &parent,
+             &children, &count);
+  std::optional<Window> found;
+  for (unsigned i = 0; i < count && !found; ++i) {
+    XWindowAttributes attributes;
+    if (!XGetWindowAttributes(display_, children[i], &attributes) ||
+        attributes.map_state != IsViewable) {
+      continue;
+    }
+    XClassHint hint{};
+    if (XGetClassHint(display_, children[i], &hint)) {
+      if (class_or_name == hint.res_class) found = children[i];
+      XFree(hint.res_name);
+      XFree(hint.res_class);
+    }
+    if (!found && TextProperty(children[i], "_NET_WM_NAME") == class_or_name) {
+      found = children[i];
+    }
+  }
+  if (children != nullptr) XFree(children);
+  return found;
+}
+
 std::optional<Window> XClient::WaitForWindow(
     const std::string& class_or_name, std::chrono::milliseconds timeout) {
-  const auto deadline = std::chrono::steady_clock::now() + timeout;
-  do {
-    Window root_return, parent;
-    Window* children = nullptr;
-    unsigned count = 0;
-    XQueryTree(display_, DefaultRootWindow(display_), &root_return, &parent,
-               &children, &count);
-    std::optional<Window> found;
-    for (unsigned i = 0; i < count && !found; ++i) {
-      XWindowAttributes attributes;
-      if (!XGetWindowAttributes(display_, children[i], &attributes) ||
-          attributes.map_state != IsViewable) {
-        continue;
-      }
-      XClassHint hint{};
-      if (XGetClassHint(display_, children[i], &hint)) {
-        if (class_or_name == hint.res_class) found = children[i];
-        XFree(hint.res_name);
-        XFree(hint.res_class);
-      }
-      if (!found &&
-          TextProperty(children[i], "_NET_WM_NAME") == class_or_name) {
-        found = children[i];
-      }
-    }
-    if (children != nullptr) XFree(children);
-    if (found) return found;
-    std::this_thread::sleep_for(std::chrono::milliseconds(10));
-  } while (std::chrono::steady_clock::now() < deadline);
-  return std::nullopt;
+  std::optional<Window> found;
+  PollUntil([&] { return (found = FindWindow(class_or_name)).has_value(); },
+            timeout);
+  return found;
 }
 
 void XClient::Origin(Window window, int* x, int* y) {
@@ -83,15 +89,64 @@ void XClient::ClickAt(int root_x, int root_y) {
   XSync(display_, False);
 }
 
-void XClient::PressKey(unsigned long keysym, unsigned long modifier_keysym) {
-  KeyCode modifier =
-      modifier_keysym ? XKeysymToKeycode(display_, modifier_keysym) : 0;
-  KeyCode key = XKeysymToKeycode(display_, keysym);
-  if (modifier) XTestFakeKeyEvent(display_, modifier, True, CurrentTime);
-  XTestFakeKeyEvent(display_, key, True, CurrentTime);
-  XTestFakeKeyEvent(display_, key, False, CurrentTime);
-  if (modifier) XTestFakeKeyEvent(display_, modifier, False, CurrentTime);
+void XClient::DragFromTo(int from_x, int from_y, int to_x, int to_y) {
+  XTestFakeMotionEvent(display_, -1, from_x, from_y, CurrentTime);
+  XTestFakeButtonEvent(display_, 1, True, CurrentTime);
+  XTestFakeMotionEvent(display_, -1, to_x, to_y, CurrentTime);
+  XTestFakeButtonEvent(display_, 1, False, CurrentTime);
   XSync(display_, False);
+}
+
+KeyCode XClient::KeycodeFor(KeySym keysym) {
+  KeyCode code = XKeysymToKeycode(display_, keysym);
+  if (code != 0) return code;
+  // A letter the server's keyboard lacks (a Cyrillic one on Xvfb): put it
+  // on a keycode that has nothing, as switching the layout would.
+  int first = 0;
+  int last = 0;
+  XDisplayKeycodes(display_, &first, &last);
+  int per_code = 0;
+  KeySym* map = XGetKeyboardMapping(display_, static_cast<KeyCode>(first),
+                                    last - first + 1, &per_code);
+  for (int c = last; c >= first && code == 0; --c) {
+    bool empty = true;
+    for (int i = 0; i < per_code; ++i) {
+      empty = empty && map[(c - first) * per_code + i] == NoSymbol;
+    }
+    if (empty) code = static_cast<KeyCode>(c);
+  }
+  XFree(map);
+  if (code == 0) return 0;
+  KeySym both[2] = {keysym, keysym};
+  XChangeKeyboardMapping(display_, code, 2, both, 1);
+  XSync(display_, False);
+  return code;
+}
+
+bool XClient::PressKey(std::string_view name) {
+  std::string key(name);
+  KeySym modifier = NoSymbol;
+  if (key.starts_with("Shift+")) {
+    modifier = XK_Shift_L;
+    key.erase(0, 6);
+  }
+  KeySym keysym = XStringToKeysym(key.c_str());
+  if (keysym == NoSymbol) {
+    // One character, as UTF-8: its Unicode keysym.
+    size_t length = 0;
+    const char32_t character = forms::FirstCodePoint(key, &length);
+    if (length == 0 || length != key.size()) return false;
+    keysym = 0x1000000 | character;
+  }
+  KeyCode code = KeycodeFor(keysym);
+  KeyCode shift = modifier != NoSymbol ? KeycodeFor(modifier) : 0;
+  if (code == 0) return false;
+  if (shift) XTestFakeKeyEvent(display_, shift, True, CurrentTime);
+  XTestFakeKeyEvent(display_, code, True, CurrentTime);
+  XTestFakeKeyEvent(display_, code, False, CurrentTime);
+  if (shift) XTestFakeKeyEvent(display_, shift, False, CurrentTime);
+  XSync(display_, False);
+  return true;
 }
 
 void XClient::RequestClose(Window window) {
@@ -107,12 +162,12 @@ void XClient::RequestClose(Window window) {
   XSync(display_, False);
 }
 
-Capture XClient::CaptureWindow(Window window) {
+Image XClient::CaptureWindow(Window window) {
   XWindowAttributes attributes;
   XGetWindowAttributes(display_, window, &attributes);
   XImage* image = XGetImage(display_, window, 0, 0, attributes.width,
                             attributes.height, AllPlanes, ZPixmap);
-  Capture capture{attributes.width, attributes.height, {}};
+  Image capture{attributes.width, attributes.height, {}};
   if (image == nullptr) return capture;
   const int red = Shift(image->red_mask);
   const int green = Shift(image->green_mask);
@@ -131,19 +186,49 @@ Capture XClient::CaptureWindow(Window window) {
   return capture;
 }
 
+Image XClient::SettledCapture(Window window,
+                              std::chrono::milliseconds timeout) {
+  Image last = CaptureWindow(window);
+  PollUntil(
+      [&] {
+        Image now = CaptureWindow(window);
+        bool same = now == last;
+        last = std::move(now);
+        return same;
+      },
+      timeout,
+      [] { std::this_thread::sleep_for(std::chrono::milliseconds(50)); });
+  return last;
+}
+
 std::string XClient::TextProperty(Window window, const char* name) {
-  Atom type;
-  int format;
-  unsigned long count, after;
-  unsigned char* data = nullptr;
-  std::string text;
-  if (XGetWindowProperty(display_, window, XInternAtom(display_, name, False),
-                         0, 1024, False, AnyPropertyType, &type, &format,
-                         &count, &after, &data) == Success &&
-      data != nullptr) {
-    if (format == 8) text.assign(reinterpret_cast<char*>(data), count);
-    XFree(data);
+  XTextProperty property{};
+  if (!XGetTextProperty(display_, window, &property,
+                        XInternAtom(display_, name, False)) ||
+      property.value == nullptr) {
+    return "";
   }
+  std::string text;
+  char** list = nullptr;
+  int count = 0;
+  if (property.encoding == XA_STRING) {
+    // Latin-1, as the type says.
+    for (unsigned long i = 0; i < property.nitems; ++i) {
+      const unsigned char c = property.value[i];
+      if (c < 0x80) {
+        text += static_cast<char>(c);
+      } else {
+        text += static_cast<char>(0xC0 | (c >> 6));
+        text += static_cast<char>(0x80 | (c & 0x3F));
+      }
+    }
+  } else if (Xutf8TextPropertyToTextList(display_, &property, &list, &count) >=
+                 Success &&
+             count > 0) {
+    text = list[0];
+  }
+  if (list != nullptr) XFreeStringList(list);
+  XFree(property.value);
   return text;
 }
 
