@@ -1,60 +1,87 @@
-// Drives the real program from outside for the memory check and the
-// screenshot: waits for its window, answers one question as a pupil would
-// (the option "Тръс ", then its description), and closes the window.
+// Drives the real program from outside, as a pupil would, for the reference
+// images, the memory check and the screenshot: waits for its window, scrolls
+// the start text to its end, plays the worked example ("Раван", row 0,
+// row 1, "Тръс ") and closes the window.
 //
-//   trovanel_drive                  the session, then close
-//   trovanel_drive --capture OUT    ... and write the window to OUT as a PPM
+//   trovanel_drive [--capture-dir DIR]
+//
+// With DIR, writes DIR/start.ppm, DIR/start_end.ppm and
+// DIR/worked_example.ppm: the window at start, scrolled to the end of the
+// start text, and after the worked example.
 
 #include <X11/Xlib.h>
 
 #include <chrono>
 #include <cstdio>
 #include <cstring>
-#include <thread>
+#include <string>
 
 #include "tests/gui/table_geometry.h"
-#include "tests/gui/x_client.h"
+#include "tests/support/image.h"
+#include "tests/support/polling.h"
+#include "tests/support/x_client.h"
 #include "window/trovanel_layout.h"
 
 namespace {
 
 using namespace std::chrono_literals;
-using trovanel_test::Capture;
-using trovanel_test::TableControl;
-using trovanel_test::TableRect;
+using trovanel_test::Image;
 
-bool WritePpm(const Capture& capture, const char* path) {
-  FILE* out = std::fopen(path, "wb");
-  if (out == nullptr) return false;
-  std::fprintf(out, "P6\n%d %d\n255\n", capture.width, capture.height);
-  for (const auto& pixel : capture.pixels) {
-    const unsigned char rgb[3] = {pixel.red, pixel.green, pixel.blue};
-    std::fwrite(rgb, 1, 3, out);
+class Pupil {
+ public:
+  Pupil(trovanel_test::XClient& x, Window window) : x_(x), window_(window) {
+    x_.Origin(window_, &origin_x_, &origin_y_);
   }
-  return std::fclose(out) == 0;
-}
 
-// Waits until a capture stops changing: the program has drawn its answer.
-Capture Settled(trovanel_test::XClient& x, Window window) {
-  Capture last = x.CaptureWindow(window);
-  for (int i = 0; i < 100; ++i) {
-    std::this_thread::sleep_for(50ms);
-    Capture now = x.CaptureWindow(window);
-    if (now.pixels == last.pixels) return now;
-    last = now;
+  Image Look() { return x_.SettledCapture(window_, 60s); }
+
+  // Clicks at a point of a control (fractions of its size) and returns the
+  // window once it has answered; unchanged after `patience`.
+  Image Click(const char* array, int16_t member, double fx, double fy,
+              const Image& before) {
+    trovanel_test::Rect r =
+        trovanel_test::TableRect(trovanel_test::TableControl(array, member));
+    x_.ClickAt(origin_x_ + r.x + static_cast<int>(r.width * fx),
+               origin_y_ + r.y + static_cast<int>(r.height * fy));
+    return Answer(before, 60s);
   }
-  return last;
-}
+  Image Key(const char* name, const Image& before,
+            std::chrono::milliseconds patience) {
+    x_.PressKey(name);
+    return Answer(before, patience);
+  }
+  void Close() { x_.RequestClose(window_); }
+
+ private:
+  Image Answer(const Image& before, std::chrono::milliseconds patience) {
+    trovanel_test::PollUntil(
+        [&] { return !(x_.CaptureWindow(window_) == before); }, patience);
+    return Look();
+  }
+
+  trovanel_test::XClient& x_;
+  Window window_;
+  int origin_x_ = 0;
+  int origin_y_ = 0;
+};
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  const char* capture_path =
-      argc == 3 && std::strcmp(argv[1], "--capture") == 0 ? argv[2] : nullptr;
-  if (argc != 1 && capture_path == nullptr) {
-    std::fprintf(stderr, "usage: %s [--capture OUT.ppm]\n", argv[0]);
+  const char* directory =
+      argc == 3 && std::strcmp(argv[1], "--capture-dir") == 0 ? argv[2]
+                                                              : nullptr;
+  if (argc != 1 && directory == nullptr) {
+    std::fprintf(stderr, "usage: %s [--capture-dir DIR]\n", argv[0]);
     return 2;
   }
+  bool written = true;
+  auto keep = [&](const Image& image, const char* name) {
+    if (directory == nullptr) return;
+    const std::string path = std::string(directory) + "/" + name + ".ppm";
+    written = trovanel_test::WritePpm(image, path) && written;
+  };
+
   trovanel_test::XClient x;
   // Generous: under valgrind the program starts some fifty times slower.
   auto window = x.WaitForWindow("Trovanel", 120s);
@@ -62,26 +89,31 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "trovanel_drive: no Trovanel window appeared\n");
     return 1;
   }
-  int origin_x, origin_y;
-  x.Origin(*window, &origin_x, &origin_y);
-  auto click = [&](const forms::ControlDescription& control, double fx,
-                   double fy) {
-    trovanel_test::Rect r = TableRect(control);
-    Settled(x, *window);
-    x.ClickAt(origin_x + r.x + static_cast<int>(r.width * fx),
-              origin_y + r.y + static_cast<int>(r.height * fy));
-  };
-  const auto& list =
-      TableControl(trovanel::kListArray, trovanel::kDescriptionList);
-  click(TableControl(trovanel::kOptionArray, 2), 0.5, 0.5);
-  click(list, 0.3, 0.08);  // row 0
-  click(TableControl(trovanel::kOptionArray, 3), 0.5, 0.5);
-  click(list, 0.3, 0.27);  // row 1
-  Capture answered = Settled(x, *window);
-  if (capture_path != nullptr && !WritePpm(answered, capture_path)) {
-    std::fprintf(stderr, "trovanel_drive: cannot write %s\n", capture_path);
+  Pupil pupil(x, *window);
+  Image shown = pupil.Look();
+  keep(shown, "start");
+
+  // The focus is in the message box: Down scrolls it a line at a time, and
+  // at the end changes nothing.
+  for (int line = 0; line < 100; ++line) {
+    Image next = pupil.Key("Down", shown, 2s);
+    if (next == shown) break;
+    shown = next;
+  }
+  keep(shown, "start_end");
+
+  // The list shows its five rows in its whole height.
+  const char* list = trovanel::kListArray;
+  const int16_t rows = trovanel::kDescriptionList;
+  shown = pupil.Click(trovanel::kOptionArray, 2, 0.5, 0.5, shown);
+  shown = pupil.Click(list, rows, 0.3, 0.1, shown);
+  shown = pupil.Click(list, rows, 0.3, 0.3, shown);
+  shown = pupil.Click(trovanel::kOptionArray, 3, 0.5, 0.5, shown);
+  keep(shown, "worked_example");
+  pupil.Close();
+  if (!written) {
+    std::fprintf(stderr, "trovanel_drive: cannot write to %s\n", directory);
     return 1;
   }
-  x.RequestClose(*window);
   return 0;
 }

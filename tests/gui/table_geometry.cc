@@ -28,9 +28,4 @@ Rect TableRect(const forms::ControlDescription& control) {
   return rect;
 }
 
-Pixel ToPixel(uint32_t stored) {
-  forms::Rgb rgb = forms::StoredColorToRgb(stored);
-  return {rgb.red, rgb.green, rgb.blue};
-}
-
 }  // namespace trovanel_test

@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "forms/core/form_description.h"
-#include "tests/gui/x_client.h"
+#include "forms/core/units.h"
 
 namespace trovanel_test {
 
@@ -24,7 +24,6 @@ const forms::ControlDescription& TableControl(std::string_view array,
                                               int16_t member);
 // Its rectangle in the client area, from the table alone.
 Rect TableRect(const forms::ControlDescription& control);
-Pixel ToPixel(uint32_t stored);
 
 }  // namespace trovanel_test
 
