@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "gtest/gtest.h"
+#include "tests/support/form_lookup.h"
 
 namespace forms {
 namespace {
@@ -68,9 +69,7 @@ class FormTest : public ::testing::Test, public FormObserver {
 
   template <typename T>
   T& Get(std::string_view array, int16_t member) {
-    T* control = nullptr;
-    EXPECT_EQ(form_.FindAs(array, member, &control), CallStatus::kOk);
-    return *control;
+    return trovanel_test::FindControl<T>(form_, array, member);
   }
 
   Form form_{kDescription};

@@ -6,6 +6,7 @@
 #include "forms/core/units.h"
 #include "gtest/gtest.h"
 #include "quiz/quiz_content.h"
+#include "tests/support/form_lookup.h"
 #include "window/trovanel_layout.h"
 
 namespace trovanel {
@@ -13,11 +14,7 @@ namespace {
 
 const forms::ControlDescription& Control(std::string_view array,
                                          int16_t member) {
-  for (const auto& control : TrovanelLayout().controls) {
-    if (control.array == array && control.member == member) return control;
-  }
-  ADD_FAILURE() << array << "(" << member << ") missing";
-  return TrovanelLayout().controls.front();
+  return trovanel_test::FindDescription(TrovanelLayout(), array, member);
 }
 
 TEST(LayoutTest, BuildsIntoAFormOfThirteenUniqueControls) {

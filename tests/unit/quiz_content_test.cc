@@ -4,7 +4,7 @@
 #include <string>
 
 #include "gtest/gtest.h"
-#include "quiz_harness.h"
+#include "tests/support/answers.h"
 
 namespace quiz {
 namespace {
@@ -60,7 +60,7 @@ TEST(QuizContentTest, KeysArePermutationsThatPairExactlyTheRightAnswers) {
   for (int gait = 0; gait < kGaitCount; ++gait) {
     for (int row = 0; row < kDescriptionCount; ++row) {
       EXPECT_EQ(kGaitKeys[gait] == kDescriptionKeys[row],
-                trovanel::testing::kRightRowOfGait[gait] == row)
+                trovanel_test::RightRow(gait) == row)
           << "gait " << gait << ", row " << row;
     }
   }

@@ -5,6 +5,7 @@
 #include "gtest/gtest.h"
 #include "quiz/quiz_content.h"
 #include "quiz_harness.h"
+#include "tests/support/answers.h"
 
 namespace trovanel::testing {
 namespace {
@@ -27,9 +28,26 @@ struct Oracle {
   }
   std::string_view Message() const {
     if (!checked) return quiz::kStartText;
-    if (gait < 0 || row < 0) return quiz::kMissingChoiceMessage;
-    return kRightRowOfGait[gait] == row ? quiz::kCorrectMessage
-                                        : quiz::kWrongMessage;
+    if (gait < 0 || row < 0) return trovanel_test::kMissingChoice;
+    return trovanel_test::Verdict(gait, row);
+  }
+};
+
+// Everything the form shows after a step.
+struct Shown {
+  std::string message;
+  int gait, row, gait_key_row, description_key_row;
+  std::vector<forms::ErrorCode> reports;
+  bool operator==(const Shown&) const = default;
+  std::string Describe() const {
+    std::string line = "message \"" + message + "\", option " +
+                       std::to_string(gait) + ", row " + std::to_string(row) +
+                       ", key rows " + std::to_string(gait_key_row) + " and " +
+                       std::to_string(description_key_row) + ", errors";
+    for (forms::ErrorCode code : reports) {
+      line += " " + std::to_string(static_cast<int>(code));
+    }
+    return line;
   }
 };
 
@@ -46,23 +64,26 @@ void PlayAndCompare(const std::vector<int>& actions) {
     }
     oracle.Apply(action);
 
-    bool full = oracle.gait >= 0 && oracle.row >= 0;
-    bool ok =
-        quiz.Message() == oracle.Message() &&
-        quiz.ChosenGait() == oracle.gait &&
-        quiz.List(kDescriptionList).current_row() == oracle.row &&
-        quiz.List(kGaitKeyList).current_row() == (full ? oracle.gait : -1) &&
-        quiz.List(kDescriptionKeyList).current_row() ==
-            (full ? oracle.row : -1) &&
-        quiz.reports().empty();
-    if (!ok) {
+    const bool full = oracle.gait >= 0 && oracle.row >= 0;
+    const Shown shown{quiz.Message(),
+                      quiz.ChosenGait(),
+                      quiz.List(kDescriptionList).current_row(),
+                      quiz.List(kGaitKeyList).current_row(),
+                      quiz.List(kDescriptionKeyList).current_row(),
+                      quiz.reports()};
+    const Shown expected{std::string(oracle.Message()),
+                         oracle.gait,
+                         oracle.row,
+                         full ? oracle.gait : -1,
+                         full ? oracle.row : -1,
+                         {}};
+    if (shown != expected) {
       std::string played;
-      for (size_t i = 0; i <= step; ++i)
+      for (size_t i = 0; i <= step; ++i) {
         played += std::to_string(actions[i]) + " ";
-      FAIL() << "after actions " << played << "the form shows \""
-             << quiz.Message() << "\", gait " << quiz.ChosenGait()
-             << "; expected \"" << oracle.Message() << "\", gait "
-             << oracle.gait << ", row " << oracle.row;
+      }
+      FAIL() << "after actions " << played << "the form shows\n  "
+             << shown.Describe() << "\ninstead of\n  " << expected.Describe();
     }
   }
 }
