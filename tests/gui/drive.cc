@@ -16,7 +16,6 @@
 #include <cstring>
 #include <string>
 
-#include "tests/gui/table_geometry.h"
 #include "tests/support/image.h"
 #include "tests/support/polling.h"
 #include "tests/support/x_client.h"
@@ -29,9 +28,7 @@ using trovanel_test::Image;
 
 class Pupil {
  public:
-  Pupil(trovanel_test::XClient& x, Window window) : x_(x), window_(window) {
-    x_.Origin(window_, &origin_x_, &origin_y_);
-  }
+  Pupil(trovanel_test::XClient& x, Window window) : x_(x), window_(window) {}
 
   Image Look() { return x_.SettledCapture(window_, 60s); }
 
@@ -39,10 +36,7 @@ class Pupil {
   // window once it has answered; unchanged after `patience`.
   Image Click(const char* array, int16_t member, double fx, double fy,
               const Image& before) {
-    trovanel_test::Rect r =
-        trovanel_test::TableRect(trovanel_test::TableControl(array, member));
-    x_.ClickAt(origin_x_ + r.x + static_cast<int>(r.width * fx),
-               origin_y_ + r.y + static_cast<int>(r.height * fy));
+    x_.ClickAt(x_.ControlPoint(window_, array, member, fx, fy));
     return Answer(before, 60s);
   }
   Image Key(const char* name, const Image& before,
@@ -61,8 +55,6 @@ class Pupil {
 
   trovanel_test::XClient& x_;
   Window window_;
-  int origin_x_ = 0;
-  int origin_y_ = 0;
 };
 
 }  // namespace

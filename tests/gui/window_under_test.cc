@@ -11,7 +11,6 @@
 
 #include "forms/fltk/display.h"
 #include "forms/fltk/text_widget.h"
-#include "tests/gui/table_geometry.h"
 #include "tests/support/form_lookup.h"
 #include "window/trovanel_layout.h"
 
@@ -39,10 +38,10 @@ Display* OpenedDisplay() {
 WindowUnderTest::WindowUnderTest() : input_(OpenedDisplay()) {
   window_ = std::make_unique<forms::fltk::FltkForm>(app_.form(),
                                                     forms::fltk::LogicalDpi());
-  app_.form().SetObserver(window_.get());
-  app_.form().SetErrorReporter([this](const forms::RuntimeError& error) {
-    reported_error_ = error.what();
-  });
+  binding_ = std::make_unique<forms::WindowBinding>(
+      app_.form(), *window_, [this](const forms::RuntimeError& error) {
+        reported_error_ = error.what();
+      });
   app_.Load();
   window_->Show();
   window_->window().wait_for_expose();
@@ -50,7 +49,7 @@ WindowUnderTest::WindowUnderTest() : input_(OpenedDisplay()) {
 }
 
 WindowUnderTest::~WindowUnderTest() {
-  app_.form().SetObserver(nullptr);
+  binding_.reset();
   window_.reset();
   Pump();
 }
@@ -63,19 +62,11 @@ void WindowUnderTest::Pump() {
   }
 }
 
-void WindowUnderTest::RootPoint(const forms::Control& control, double fx,
-                                double fy, int* x, int* y) {
-  input_.Origin(fl_xid(&window_->window()), x, y);
-  Rect rect = TableRect(control.description());
-  *x += rect.x + static_cast<int>(rect.width * fx);
-  *y += rect.y + static_cast<int>(rect.height * fy);
-}
-
 void WindowUnderTest::ClickAt(const forms::Control& control, double fx,
                               double fy) {
-  int x, y;
-  RootPoint(control, fx, fy, &x, &y);
-  input_.ClickAt(x, y);
+  input_.ClickAt(input_.ControlPoint(fl_xid(&window_->window()),
+                                     control.array(), control.member(), fx,
+                                     fy));
   Pump();
 }
 
@@ -96,12 +87,10 @@ void WindowUnderTest::ClickRow(int row) {
 }
 
 void WindowUnderTest::PressBack(int member) {
-  int from_x, from_y, to_x, to_y;
-  RootPoint(FindControl(form(), kOptionArray, static_cast<int16_t>(member)),
-            0.5, 0.5, &from_x, &from_y);
-  RootPoint(FindControl(form(), trovanel::kLabelArray, 0), 0.5, 0.5, &to_x,
-            &to_y);
-  input_.DragFromTo(from_x, from_y, to_x, to_y);
+  const Window window = fl_xid(&window_->window());
+  input_.DragFromTo(
+      input_.ControlPoint(window, kOptionArray, static_cast<int16_t>(member)),
+      input_.ControlPoint(window, trovanel::kLabelArray, 0));
   Pump();
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "forms/core/window_binding.h"
 #include "forms/fltk/fltk_form.h"
 #include "tests/support/x_client.h"
 #include "window/trovanel_app.h"
@@ -44,11 +45,10 @@ class WindowUnderTest {
 
  private:
   void ClickAt(const forms::Control& control, double fx, double fy);
-  void RootPoint(const forms::Control& control, double fx, double fy, int* x,
-                 int* y);
 
   trovanel::TrovanelApp app_;
   std::unique_ptr<forms::fltk::FltkForm> window_;
+  std::unique_ptr<forms::WindowBinding> binding_;
   XClient input_;
   std::string reported_error_;
 };

@@ -10,8 +10,12 @@
 #include <thread>
 #include <utility>
 
+#include "forms/core/geometry.h"
+#include "forms/core/units.h"
 #include "forms/core/utf8.h"
+#include "tests/support/form_lookup.h"
 #include "tests/support/polling.h"
+#include "window/trovanel_layout.h"
 
 namespace trovanel_test {
 
@@ -82,17 +86,28 @@ void XClient::Origin(Window window, int* x, int* y) {
                         y, &child);
 }
 
-void XClient::ClickAt(int root_x, int root_y) {
-  XTestFakeMotionEvent(display_, -1, root_x, root_y, CurrentTime);
+XClient::Point XClient::ControlPoint(Window window, std::string_view array,
+                                    int16_t member, double fx, double fy) {
+  const auto& layout = trovanel::TrovanelLayout();
+  const forms::Rect r = forms::ControlRect(
+      layout, FindDescription(layout, array, member), forms::kDefaultDpi);
+  Point point{0, 0};
+  Origin(window, &point.x, &point.y);
+  return {point.x + r.left + static_cast<int>(r.width * fx),
+          point.y + r.top + static_cast<int>(r.height * fy)};
+}
+
+void XClient::ClickAt(Point point) {
+  XTestFakeMotionEvent(display_, -1, point.x, point.y, CurrentTime);
   XTestFakeButtonEvent(display_, 1, True, CurrentTime);
   XTestFakeButtonEvent(display_, 1, False, CurrentTime);
   XSync(display_, False);
 }
 
-void XClient::DragFromTo(int from_x, int from_y, int to_x, int to_y) {
-  XTestFakeMotionEvent(display_, -1, from_x, from_y, CurrentTime);
+void XClient::DragFromTo(Point from, Point to) {
+  XTestFakeMotionEvent(display_, -1, from.x, from.y, CurrentTime);
   XTestFakeButtonEvent(display_, 1, True, CurrentTime);
-  XTestFakeMotionEvent(display_, -1, to_x, to_y, CurrentTime);
+  XTestFakeMotionEvent(display_, -1, to.x, to.y, CurrentTime);
   XTestFakeButtonEvent(display_, 1, False, CurrentTime);
   XSync(display_, False);
 }

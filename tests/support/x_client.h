@@ -33,12 +33,19 @@ class XClient {
                                       std::chrono::milliseconds timeout);
   // Where the window's client area lies on the root.
   void Origin(Window window, int* x, int* y);
+  // A point of a control of the Trovanel window on the root: fractions of
+  // the control's width and height, at the tests' 96 dpi.
+  struct Point {
+    int x, y;
+  };
+  Point ControlPoint(Window window, std::string_view array, int16_t member,
+                     double fx = 0.5, double fy = 0.5);
 
   // XTest input at root coordinates; the server has taken each in when these
   // return.
-  void ClickAt(int root_x, int root_y);
+  void ClickAt(Point point);
   // Presses at one point and releases at another.
-  void DragFromTo(int from_x, int from_y, int to_x, int to_y);
+  void DragFromTo(Point from, Point to);
   // A key by its X name ("Tab", "Page_Down", "Shift+Tab") or one character
   // ("к"); false when there is no such key.
   bool PressKey(std::string_view name);

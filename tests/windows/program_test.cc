@@ -11,7 +11,7 @@
 #include "forms/core/units.h"
 #include "tests/support/child_process.h"
 #include "tests/support/x_client.h"
-#include "tests/windows/color_probes.h"
+#include "tests/support/color_probes.h"
 #include "window/trovanel_layout.h"
 
 namespace {
