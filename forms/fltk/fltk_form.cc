@@ -4,11 +4,11 @@
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Pixmap.H>
 
-#include <algorithm>
 #include <vector>
 
 #include "forms/core/geometry.h"
 #include "forms/fltk/error_report.h"
+#include "forms/fltk/form_window.h"
 #include "forms/fltk/frame_widget.h"
 #include "forms/fltk/list_widget.h"
 #include "forms/fltk/option_widget.h"
@@ -32,7 +32,8 @@ FltkForm::FltkForm(Form& form, int dpi)
   const Rect client = ClientRect(description, dpi);
   const int width = client.width;
   const int height = client.height;
-  window_ = std::make_unique<Fl_Double_Window>(width, height);
+  window_ = std::make_unique<FormWindow>(
+      width, height, form, [this](const Control& c) { return WidgetFor(c); });
   window_->copy_label(std::string(description.title).c_str());
   window_->xclass(std::string(description.name).c_str());
   window_->color(ToFlColor(description.back_color));
@@ -56,11 +57,6 @@ void FltkForm::Build(const Control* container) {
       children.push_back(control.get());
     }
   }
-  // FLTK moves the focus in the order of the children.
-  std::stable_sort(
-      children.begin(), children.end(), [](const Control* a, const Control* b) {
-        return a->description().tab_index < b->description().tab_index;
-      });
   for (Control* control : children) {
     const ControlDescription& d = control->description();
     const Rect rect = ControlRect(form_.description(), d, style_.dpi());
@@ -125,9 +121,7 @@ void FltkForm::Show() {
   window_->show();
   WriteMotifHints(form_.description(), *window_);
   WriteLegacyTitle(form_.description(), *window_);
-  for (int i = 0; i < window_->children(); ++i) {
-    if (window_->child(i)->take_focus()) break;
-  }
+  window_->FocusFirst();
 }
 
 void FltkForm::ReportError(const RuntimeError& error) {

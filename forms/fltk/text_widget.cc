@@ -88,9 +88,7 @@ int TextWidget::handle(int event) {
         return 1;
       case FL_Left:
       case FL_Right:
-      case FL_Enter:
-      case FL_KP_Enter:
-        return 1;  // no caret to move, no line to break: the focus stays
+        return 1;  // no caret to move; keep the focus here
       default:
         break;
     }
