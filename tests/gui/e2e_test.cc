@@ -31,72 +31,66 @@ using trovanel::kDescriptionList;
 using trovanel::kListArray;
 using trovanel::kOptionArray;
 
-class Harness {
- public:
-  // The model holds the text exactly; the box shows it with its line breaks.
-  void ExpectMessage(std::string_view text) {
-    const auto& box = FindControl<forms::TextBox>(
-        window_.form(), trovanel::kTextArray, trovanel::kMessageBox);
-    EXPECT_TRUE(box.text() == text) << "the model holds: " << box.text();
-    EXPECT_TRUE(window_.ShownMessage() ==
-                forms::fltk::TextWidget::ForDisplay(text))
-        << "the box shows: " << window_.ShownMessage();
-  }
-  void ExpectChosen(int member) {
-    EXPECT_EQ(ChosenMember(window_.form(), kOptionArray), member);
-    EXPECT_EQ(window_.ShownOption(), member);
-  }
-  void ExpectSelected(int row) {
-    EXPECT_EQ(FindControl<forms::ListBox>(window_.form(), kListArray,
-                                          kDescriptionList)
-                  .current_row(),
-              row);
-    EXPECT_EQ(window_.ShownRow(), row);
-  }
+// The model holds the text exactly; the box shows it with its line breaks.
+void ExpectMessage(WindowUnderTest& window, std::string_view text) {
+  const auto& box = FindControl<forms::TextBox>(
+      window.form(), trovanel::kTextArray, trovanel::kMessageBox);
+  EXPECT_TRUE(box.text() == text) << "the model holds: " << box.text();
+  EXPECT_TRUE(window.ShownMessage() ==
+              forms::fltk::TextWidget::ForDisplay(text))
+      << "the box shows: " << window.ShownMessage();
+}
 
-  void Play(const Step& step) {
-    switch (step.kind) {
-      case Step::Kind::kOption:
-        return window_.ClickOption(step.number);
-      case Step::Kind::kRow:
-        return window_.ClickRow(step.number);
-      case Step::Kind::kPressBack:
-        return window_.PressBack(step.number);
-      case Step::Kind::kKey:
-        EXPECT_TRUE(window_.Key(step.text)) << "no such key";
-        return;
-      case Step::Kind::kSayStart:
-        return ExpectMessage(quiz::kStartText);
-      case Step::Kind::kSay:
-        return ExpectMessage(step.text);
-      case Step::Kind::kFocus:
-        EXPECT_EQ(window_.Focus(),
-                  step.number < 0
-                      ? step.text
-                      : step.text + " " + std::to_string(step.number));
-        return;
-      case Step::Kind::kChosen:
-        return ExpectChosen(step.number);
-      case Step::Kind::kSelected:
-        return ExpectSelected(step.number);
-    }
+void ExpectChosen(WindowUnderTest& window, int member) {
+  EXPECT_EQ(ChosenMember(window.form(), kOptionArray), member);
+  EXPECT_EQ(window.ShownOption(), member);
+}
+
+void ExpectSelected(WindowUnderTest& window, int row) {
+  EXPECT_EQ(
+      FindControl<forms::ListBox>(window.form(), kListArray, kDescriptionList)
+          .current_row(),
+      row);
+  EXPECT_EQ(window.ShownRow(), row);
+}
+
+void Play(WindowUnderTest& window, const Step& step) {
+  switch (step.kind) {
+    case Step::Kind::kOption:
+      return window.ClickOption(step.number);
+    case Step::Kind::kRow:
+      return window.ClickRow(step.number);
+    case Step::Kind::kPressBack:
+      return window.PressBack(step.number);
+    case Step::Kind::kKey:
+      EXPECT_TRUE(window.Key(step.text)) << "no such key";
+      return;
+    case Step::Kind::kSayStart:
+      return ExpectMessage(window, quiz::kStartText);
+    case Step::Kind::kSay:
+      return ExpectMessage(window, step.text);
+    case Step::Kind::kFocus:
+      EXPECT_EQ(window.Focus(),
+                step.number < 0
+                    ? step.text
+                    : step.text + " " + std::to_string(step.number));
+      return;
+    case Step::Kind::kChosen:
+      return ExpectChosen(window, step.number);
+    case Step::Kind::kSelected:
+      return ExpectSelected(window, step.number);
   }
-
-  WindowUnderTest& window() { return window_; }
-
- private:
-  WindowUnderTest window_;
-};
+}
 
 class ScenarioTest : public ::testing::TestWithParam<Scenario> {};
 
 TEST_P(ScenarioTest, ShowsWhatTheScenarioSays) {
-  Harness harness;
+  WindowUnderTest window;
   for (const Step& step : GetParam().steps) {
     SCOPED_TRACE(step.where);
-    harness.Play(step);
+    Play(window, step);
   }
-  EXPECT_EQ(harness.window().reported_error(), "");
+  EXPECT_EQ(window.reported_error(), "");
 }
 
 INSTANTIATE_TEST_SUITE_P(Pupil, ScenarioTest,
@@ -105,16 +99,16 @@ INSTANTIATE_TEST_SUITE_P(Pupil, ScenarioTest,
 
 // Every option and every row, clicked where the layout puts it.
 TEST(TrovanelWindow, EveryPairOfClicksGetsItsAnswer) {
-  Harness harness;
+  WindowUnderTest window;
   for (int gait = 0; gait < kGaits; ++gait) {
     for (int row = 0; row < kRows; ++row) {
       SCOPED_TRACE("gait " + std::to_string(gait) + ", row " +
                    std::to_string(row));
-      harness.window().ClickOption(gait);
-      harness.window().ClickRow(row);
-      harness.ExpectChosen(gait);
-      harness.ExpectSelected(row);
-      harness.ExpectMessage(Verdict(gait, row));
+      window.ClickOption(gait);
+      window.ClickRow(row);
+      ExpectChosen(window, gait);
+      ExpectSelected(window, row);
+      ExpectMessage(window, Verdict(gait, row));
     }
   }
 }

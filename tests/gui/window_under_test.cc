@@ -64,9 +64,8 @@ void WindowUnderTest::Pump() {
 
 void WindowUnderTest::ClickAt(const forms::Control& control, double fx,
                               double fy) {
-  input_.ClickAt(input_.ControlPoint(fl_xid(&window_->window()),
-                                     control.array(), control.member(), fx,
-                                     fy));
+  input_.ClickAt(input_.ControlPoint(
+      fl_xid(&window_->window()), control.array(), control.member(), fx, fy));
   Pump();
 }
 

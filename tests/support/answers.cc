@@ -10,18 +10,18 @@
 namespace trovanel_test {
 namespace {
 
+// Lines "gait row"; # starts a comment line.
 std::array<int, kGaits> ReadAnswers() {
   std::array<int, kGaits> rows;
   rows.fill(-1);
   for (const EmbeddedFile& file : kScenarioFiles) {
-    if (file.name != "answers.txt") continue;
-    std::istringstream lines{std::string(file.text)};
-    std::string line;
-    while (std::getline(lines, line)) {
-      if (line.empty() || line.front() == '#') continue;
+    std::istringstream lines{
+        std::string(file.name == "answers.txt" ? file.text : "")};
+    for (std::string line; std::getline(lines, line);) {
       std::istringstream words(line);
       int gait = -1;
       int row = -1;
+      if (line.empty() || line.front() == '#') continue;
       if (!(words >> gait >> row) || gait < 0 || gait >= kGaits || row < 0 ||
           row >= kRows) {
         throw std::invalid_argument("answers.txt: " + line);

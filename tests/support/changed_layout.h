@@ -10,30 +10,24 @@
 
 namespace trovanel_test {
 
-// The Trovanel layout with some of its controls changed or removed: how
-// faults are injected into a real form.
+// The Trovanel layout with one control changed, or removed when no change
+// is given: how faults are injected into a real form.
 class ChangedLayout {
  public:
-  using Controls = std::vector<forms::ControlDescription>;
-  explicit ChangedLayout(const std::function<void(Controls&)>& change);
+  using Change = std::function<void(forms::ControlDescription&)>;
+  ChangedLayout(std::string_view array, int16_t member,
+                const Change& change = {});
   ChangedLayout(const ChangedLayout&) = delete;
   ChangedLayout& operator=(const ChangedLayout&) = delete;
 
-  // The layout with its gait-key list cut to `rows` rows: the first check
-  // that reads a later row fails.
+  // The gait-key list cut to its first `rows` rows: the first check that
+  // reads a later row fails.
   static ChangedLayout ShortGaitKeys(size_t rows);
 
   const forms::FormDescription& layout() const { return layout_; }
 
-  // For the change: a control of the list, which must be there.
-  static forms::ControlDescription& Find(Controls& controls,
-                                         std::string_view array,
-                                         int16_t member);
-  static void Remove(Controls& controls, std::string_view array,
-                     int16_t member);
-
  private:
-  Controls controls_;
+  std::vector<forms::ControlDescription> controls_;
   forms::FormDescription layout_;
 };
 

@@ -2,15 +2,23 @@
 #define TROVANEL_TESTS_SUPPORT_POLLING_H_
 
 #include <chrono>
-#include <functional>
+#include <thread>
 
 namespace trovanel_test {
 
-// Asks `done` until it says yes or `timeout` has passed, calling `between`
-// after each no (by default a pause of 10 ms). Returns the last answer.
-bool PollUntil(const std::function<bool()>& done,
-               std::chrono::milliseconds timeout,
-               const std::function<void()>& between = {});
+// Asks `done` until it says yes or `timeout` has passed, pausing between
+// questions. Returns the last answer.
+template <typename Done>
+bool PollUntil(
+    Done done, std::chrono::milliseconds timeout,
+    std::chrono::milliseconds pause = std::chrono::milliseconds(10)) {
+  const auto deadline = std::chrono::steady_clock::now() + timeout;
+  while (!done()) {
+    if (std::chrono::steady_clock::now() >= deadline) return false;
+    std::this_thread::sleep_for(pause);
+  }
+  return true;
+}
 
 }  // namespace trovanel_test
 

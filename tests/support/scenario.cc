@@ -1,5 +1,6 @@
 #include "tests/support/scenario.h"
 
+#include <algorithm>
 #include <charconv>
 #include <stdexcept>
 
@@ -10,17 +11,18 @@ namespace {
 
 using Kind = Step::Kind;
 
-// The first word of `rest`, which loses it and the blank after it.
+// Cuts the first word (up to a blank) off `rest`.
 std::string_view TakeWord(std::string_view& rest) {
-  size_t blank = rest.find(' ');
+  const size_t blank = std::min(rest.find(' '), rest.size());
   std::string_view word = rest.substr(0, blank);
-  rest = blank == std::string_view::npos ? std::string_view()
-                                         : rest.substr(blank + 1);
+  rest.remove_prefix(std::min(blank + 1, rest.size()));
   return word;
 }
 
-int Number(std::string_view word, const std::string& where) {
+// A member or row number, or -1 for "none" where that may stand.
+int Number(std::string_view word, bool none_allowed, const std::string& where) {
   int value = -1;
+  if (none_allowed && word == "none") return value;
   auto [end, error] =
       std::from_chars(word.data(), word.data() + word.size(), value);
   if (error != std::errc() || end != word.data() + word.size() || value < 0) {
@@ -29,42 +31,34 @@ int Number(std::string_view word, const std::string& where) {
   return value;
 }
 
-// "none" or a number.
-int NumberOrNone(std::string_view word, const std::string& where) {
-  return word == "none" ? -1 : Number(word, where);
-}
-
-Step ParseStep(std::string_view line, const std::string& where) {
-  std::string_view rest = line;
-  std::string_view verb = TakeWord(rest);
+Step ParseStep(std::string_view rest, const std::string& where) {
+  const std::string_view verb = TakeWord(rest);
   Step step{.kind = Kind::kSay, .number = -1, .text = {}, .where = where};
   if (verb == "option" || verb == "row") {
     step.kind = verb == "option" ? Kind::kOption : Kind::kRow;
-    step.number = Number(rest, where);
+    step.number = Number(rest, false, where);
   } else if (verb == "press_back" && TakeWord(rest) == "option") {
     step.kind = Kind::kPressBack;
-    step.number = Number(rest, where);
-  } else if (verb == "key" && !rest.empty()) {
-    step.kind = Kind::kKey;
-    step.text = rest;
-  } else if (verb == "say" && rest == "start") {
-    step.kind = Kind::kSayStart;
-  } else if (verb == "say" && !rest.empty()) {
+    step.number = Number(rest, false, where);
+  } else if ((verb == "key" || verb == "say") && !rest.empty()) {
+    step.kind = verb == "key"     ? Kind::kKey
+                : rest == "start" ? Kind::kSayStart
+                                  : Kind::kSay;
     step.text = rest;
   } else if (verb == "focus") {
     step.kind = Kind::kFocus;
     step.text = TakeWord(rest);
     if (step.text == "option") {
-      step.number = Number(rest, where);
+      step.number = Number(rest, false, where);
     } else if ((step.text != "message" && step.text != "list") ||
                !rest.empty()) {
-      throw std::invalid_argument(where + ": unknown focus");
+      throw std::invalid_argument(where + ": no such focus");
     }
   } else if (verb == "chosen" || verb == "selected") {
     step.kind = verb == "chosen" ? Kind::kChosen : Kind::kSelected;
-    step.number = NumberOrNone(rest, where);
+    step.number = Number(rest, true, where);
   } else {
-    throw std::invalid_argument(where + ": unknown step");
+    throw std::invalid_argument(where + ": no such step");
   }
   return step;
 }
@@ -74,14 +68,10 @@ Step ParseStep(std::string_view line, const std::string& where) {
 std::vector<Scenario> ParseScenarios(std::string_view text,
                                      std::string_view file_name) {
   std::vector<Scenario> scenarios;
-  int number = 0;
-  while (!text.empty()) {
-    size_t end = text.find('\n');
-    std::string_view line = text.substr(0, end);
-    text = end == std::string_view::npos ? std::string_view()
-                                         : text.substr(end + 1);
-    ++number;
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+  for (int number = 1; !text.empty(); ++number) {
+    std::string_view line = text.substr(0, text.find('\n'));
+    text.remove_prefix(std::min(line.size() + 1, text.size()));
+    if (line.ends_with('\r')) line.remove_suffix(1);
     if (line.empty() || line.front() == '#') continue;
     const std::string where = std::string(file_name) + ":" +
                               std::to_string(number) + ": " + std::string(line);

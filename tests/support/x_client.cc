@@ -1,5 +1,6 @@
 #include "tests/support/x_client.h"
 
+#include <X11/XKBlib.h>
 #include <X11/Xatom.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
@@ -87,7 +88,7 @@ void XClient::Origin(Window window, int* x, int* y) {
 }
 
 XClient::Point XClient::ControlPoint(Window window, std::string_view array,
-                                    int16_t member, double fx, double fy) {
+                                     int16_t member, double fx, double fy) {
   const auto& layout = trovanel::TrovanelLayout();
   const forms::Rect r = forms::ControlRect(
       layout, FindDescription(layout, array, member), forms::kDefaultDpi);
@@ -120,22 +121,17 @@ KeyCode XClient::KeycodeFor(KeySym keysym) {
   int first = 0;
   int last = 0;
   XDisplayKeycodes(display_, &first, &last);
-  int per_code = 0;
-  KeySym* map = XGetKeyboardMapping(display_, static_cast<KeyCode>(first),
-                                    last - first + 1, &per_code);
-  for (int c = last; c >= first && code == 0; --c) {
-    bool empty = true;
-    for (int i = 0; i < per_code; ++i) {
-      empty = empty && map[(c - first) * per_code + i] == NoSymbol;
+  for (int c = last; c >= first; --c) {
+    if (XkbKeycodeToKeysym(display_, static_cast<KeyCode>(c), 0, 0) !=
+        NoSymbol) {
+      continue;
     }
-    if (empty) code = static_cast<KeyCode>(c);
+    KeySym both[2] = {keysym, keysym};
+    XChangeKeyboardMapping(display_, c, 2, both, 1);
+    XSync(display_, False);
+    return static_cast<KeyCode>(c);
   }
-  XFree(map);
-  if (code == 0) return 0;
-  KeySym both[2] = {keysym, keysym};
-  XChangeKeyboardMapping(display_, code, 2, both, 1);
-  XSync(display_, False);
-  return code;
+  return 0;
 }
 
 bool XClient::PressKey(std::string_view name) {
@@ -211,8 +207,7 @@ Image XClient::SettledCapture(Window window,
         last = std::move(now);
         return same;
       },
-      timeout,
-      [] { std::this_thread::sleep_for(std::chrono::milliseconds(50)); });
+      timeout, std::chrono::milliseconds(50));
   return last;
 }
 
@@ -223,23 +218,13 @@ std::string XClient::TextProperty(Window window, const char* name) {
       property.value == nullptr) {
     return "";
   }
+  // Xlib reads STRING as Latin-1, COMPOUND_TEXT and UTF8_STRING as such.
   std::string text;
   char** list = nullptr;
   int count = 0;
-  if (property.encoding == XA_STRING) {
-    // Latin-1, as the type says.
-    for (unsigned long i = 0; i < property.nitems; ++i) {
-      const unsigned char c = property.value[i];
-      if (c < 0x80) {
-        text += static_cast<char>(c);
-      } else {
-        text += static_cast<char>(0xC0 | (c >> 6));
-        text += static_cast<char>(0x80 | (c & 0x3F));
-      }
-    }
-  } else if (Xutf8TextPropertyToTextList(display_, &property, &list, &count) >=
-                 Success &&
-             count > 0) {
+  if (Xutf8TextPropertyToTextList(display_, &property, &list, &count) >=
+          Success &&
+      count > 0) {
     text = list[0];
   }
   if (list != nullptr) XFreeStringList(list);

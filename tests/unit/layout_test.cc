@@ -3,7 +3,6 @@
 #include <utility>
 
 #include "forms/core/form.h"
-#include "forms/core/units.h"
 #include "gtest/gtest.h"
 #include "quiz/quiz_content.h"
 #include "tests/support/form_lookup.h"
@@ -37,12 +36,6 @@ TEST(LayoutTest, OnlyTheKeyListsAndTheMottoAreHidden) {
   }
   EXPECT_EQ(hidden, (std::set<std::pair<std::string, int>>{
                         {kListArray, 1}, {kListArray, 2}, {kTextArray, 1}}));
-}
-
-TEST(LayoutTest, ClientAreaIs527By345PixelsAt96Dpi) {
-  const auto& layout = TrovanelLayout();
-  EXPECT_EQ(forms::TwipsToPixels(layout.client_width, 96), 527);
-  EXPECT_EQ(forms::TwipsToPixels(layout.client_height, 96), 345);
 }
 
 TEST(LayoutTest, OptionsAreStackedInIndexOrderInsideTheFrame) {

@@ -21,9 +21,7 @@ using trovanel_test::ChangedLayout;
 using trovanel_test::FindControl;
 
 TEST(QuizFailureTest, AnAbsentKeyListEndsTheCheckAndIsReported) {
-  ChangedLayout changed([](auto& controls) {
-    ChangedLayout::Remove(controls, kListArray, kDescriptionKeyList);
-  });
+  const ChangedLayout changed(kListArray, kDescriptionKeyList);
   QuizHarness quiz(changed.layout());
   quiz.ChooseGait(1);
   EXPECT_EQ(quiz.Message(), kMissingChoiceMessage);
@@ -56,9 +54,8 @@ TEST(QuizFailureTest, AKeyListWithTooFewRowsIsARowOutOfRange) {
 TEST(QuizFailureTest, KeyTextsAreConvertedAtEveryCheck) {
   const std::array<std::string_view, 5> description_keys = {"2.5", " 1abc",
                                                             "99999", "3", "2"};
-  ChangedLayout changed([&](auto& controls) {
-    ChangedLayout::Find(controls, kListArray, kDescriptionKeyList).rows =
-        description_keys;
+  const ChangedLayout changed(kListArray, kDescriptionKeyList, [&](auto& list) {
+    list.rows = description_keys;
   });
   QuizHarness quiz(changed.layout());
   quiz.ChooseGait(0);  // key "2"
