@@ -5,7 +5,6 @@
 #include <map>
 #include <tuple>
 
-
 namespace forms::win32 {
 
 std::vector<Control*> NavigationOrder(const Form& form) {
