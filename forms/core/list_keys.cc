@@ -52,8 +52,8 @@ int16_t RowAfterKey(const ListBox& list, ListKey key, int top_row,
   return static_cast<int16_t>(std::clamp(row, 0, last));
 }
 
-int16_t RowStartingWith(const ListBox& list, std::string_view typed) {
-  const char32_t letter = Folded(FirstCodePoint(typed));
+int16_t RowStartingWith(const ListBox& list, char32_t typed) {
+  const char32_t letter = Folded(typed);
   if (letter == 0) return -1;
   const int count = list.row_count();
   for (int i = 1; i <= count; ++i) {

@@ -2,7 +2,6 @@
 #define TROVANEL_FORMS_CORE_LIST_KEYS_H_
 
 #include <cstdint>
-#include <string_view>
 
 #include "forms/core/controls.h"
 
@@ -20,8 +19,8 @@ int16_t RowAfterKey(const ListBox& list, ListKey key, int top_row,
                     int page_rows);
 
 // The first row after the current one, going round, whose text starts with
-// the first character of `typed` (UTF-8; case is ignored); -1 when none does.
-int16_t RowStartingWith(const ListBox& list, std::string_view typed);
+// the typed character (case is ignored); -1 when none does.
+int16_t RowStartingWith(const ListBox& list, char32_t typed);
 
 }  // namespace forms
 

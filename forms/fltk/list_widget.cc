@@ -7,6 +7,7 @@
 #include <string>
 
 #include "forms/core/list_keys.h"
+#include "forms/core/utf8.h"
 
 namespace forms::fltk {
 
@@ -90,7 +91,8 @@ int ListWidget::handle(int event) {
       // A typed character: the next row that starts with it.
       const auto typed = static_cast<unsigned char>(Fl::event_text()[0]);
       if (typed < 0x20 || typed == 0x7F) return Fl_Hold_Browser::handle(event);
-      const int16_t row = RowStartingWith(list_, Fl::event_text());
+      const int16_t row =
+          RowStartingWith(list_, FirstCodePoint(Fl::event_text()));
       if (row >= 0) Select(row);
       return 1;
     }

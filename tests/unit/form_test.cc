@@ -98,13 +98,13 @@ TEST_F(FormTest, ListKeysLeadWhereDesktopListsGo) {
   auto& list = Get<ListBox>("List", 0);
   EXPECT_EQ(RowAfterKey(list, ListKey::kUp, 0, 2), 0);
   EXPECT_EQ(RowAfterKey(list, ListKey::kPageDown, 0, 2), 1);
-  EXPECT_EQ(RowStartingWith(list, "C"), 2);
-  EXPECT_EQ(RowStartingWith(list, "x"), -1);
+  EXPECT_EQ(RowStartingWith(list, U'C'), 2);
+  EXPECT_EQ(RowStartingWith(list, U'x'), -1);
   EXPECT_EQ(list.SetCurrentRow(1), CallStatus::kOk);
   EXPECT_EQ(RowAfterKey(list, ListKey::kPageDown, 0, 2), 2);
   EXPECT_EQ(RowAfterKey(list, ListKey::kPageUp, 1, 2), 0);
   EXPECT_EQ(RowAfterKey(list, ListKey::kEnd, 0, 2), 2);
-  EXPECT_EQ(RowStartingWith(list, "b"), 1);  // round to itself
+  EXPECT_EQ(RowStartingWith(list, U'b'), 1);  // round to itself
 }
 
 TEST_F(FormTest, ListRejectsRowsItDoesNotHave) {
