@@ -8,6 +8,8 @@
 // clang-format off
 #include <gtest/gtest.h>
 
+#include <FL/Fl_Pixmap.H>
+#include <FL/Fl_RGB_Image.H>
 #include <X11/Xatom.h>
 #include <X11/Xutil.h>
 
@@ -16,6 +18,7 @@
 
 #include "forms/core/geometry.h"
 #include "forms/core/runtime_error.h"
+#include "resources/trovanel.xpm"
 #include "tests/support/child_process.h"
 #include "tests/support/color_probes.h"
 #include "tests/support/x_client.h"
@@ -26,6 +29,22 @@ namespace trovanel_test {
 namespace {
 
 using namespace std::chrono_literals;
+
+// The icon as FLTK itself reads the picture (asking the X server about its
+// colours), as the window manager gets it: ARGB, transparent pixels as 0.
+std::vector<long> IconAsFltkReadsIt() {
+  Fl_Pixmap picture(trovanel_xpm);
+  Fl_RGB_Image image(&picture, FL_BLACK);
+  if (image.d() != 4) return {};
+  std::vector<long> argb;
+  const uchar* p = image.array;
+  for (int i = 0; i < image.w() * image.h(); ++i, p += image.d()) {
+    argb.push_back(p[3] == 0 ? 0
+                             : long{p[3]} << 24 | long{p[0]} << 16 |
+                                   long{p[1]} << 8 | long{p[2]});
+  }
+  return argb;
+}
 
 class TrovanelProgram : public ::testing::Test {
  protected:
@@ -89,6 +108,11 @@ TEST_F(TrovanelProgram, TellsTheWindowManagerItsTitleSizeAndButtons) {
   EXPECT_EQ(icon[0], 32);
   EXPECT_EQ(icon[1], 32);
   EXPECT_EQ(icon.size(), 2u + 32 * 32);
+  std::vector<long> pixels(icon.begin() + 2, icon.end());
+  for (long& pixel : pixels) {  // 32 bits of ARGB, whatever the sign
+    pixel = (pixel >> 24 & 0xff) == 0 ? 0 : pixel & 0xffffffff;
+  }
+  EXPECT_EQ(pixels, IconAsFltkReadsIt());
   EXPECT_EQ(process_->Wait(0ms), std::nullopt) << "the program has ended";
 }
 
