@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-#include "tests/windows/color_probes.h"
+#include "tests/support/color_probes.h"
 #include "window/trovanel_layout.h"
 
 namespace {
