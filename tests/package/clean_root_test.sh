@@ -94,15 +94,17 @@ for file in bin/trovanel share/man/man1/trovanel.1.gz \
   [ -s "$root/usr/$file" ] || fail "not installed: /usr/$file"
 done
 
-# Runs a program beside the driver, which answers once, captures the window
-# to $1 and closes it; both must end with 0. The driver would wait long for a
-# window that never comes, so a program that ends first stops it soon.
+# Runs a program beside the driver, which plays the worked example, captures
+# the window into the directory $1 and closes it; both must end with 0. The
+# driver would wait long for a window that never comes, so a program that
+# ends first stops it soon, and a failing driver stops the program.
 drive() {
-  local capture=$1 program driver_pid finished status program_status
+  local captures=$1 program driver_pid finished status program_status
   shift
+  mkdir "$captures"
   "$@" &
   program=$!
-  "$driver" --capture "$capture" &
+  "$driver" --capture-dir "$captures" &
   driver_pid=$!
   wait -n -p finished "$program" "$driver_pid" && status=0 || status=$?
   if [ "$finished" = "$program" ]; then
@@ -114,6 +116,7 @@ drive() {
     kill "$driver_pid" 2>/dev/null || true
     wait "$driver_pid" && status=0 || status=$?
   else
+    [ "$status" -eq 0 ] || kill "$program" 2>/dev/null || true
     wait "$program" && program_status=0 || program_status=$?
   fi
   [ "$status" -eq 0 ] ||
@@ -121,13 +124,13 @@ drive() {
   [ "$program_status" -eq 0 ] || fail "$* ended with status $program_status"
 }
 mkdir -m 1777 "$root/tmp/pupil"
-drive "$work/installed.ppm" chroot --userspec=65534:65534 "$root" \
+drive "$work/installed" chroot --userspec=65534:65534 "$root" \
   env HOME=/tmp/pupil /usr/bin/trovanel
-drive "$work/built.ppm" "$built_program"
-if ! cmp -s "$work/installed.ppm" "$work/built.ppm"; then
-  cp "$work/installed.ppm" "$work/built.ppm" .
-  fail "the installed program draws otherwise than the build:" \
-    "installed.ppm and built.ppm in $PWD"
+drive "$work/built" "$built_program"
+if ! diff -rq "$work/installed" "$work/built"; then
+  cp -r "$work/installed" "$work/built" .
+  fail "the installed program draws otherwise than the build: the captures" \
+    "are in $PWD/installed and $PWD/built"
 fi
 
 in_root "${apt[@]}" purge --autoremove -y trovanel >"$work/purge.log" 2>&1 ||
