@@ -29,11 +29,7 @@ asan: deps
 	cmake --build build-asan -j $(JOBS)
 
 windows: deps
-	@for arch in i686 x86_64; do \
-	  cmake -S . -B build-windows/$$arch -DCMAKE_BUILD_TYPE=MinSizeRel \
-	    -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-$$arch.cmake >/dev/null && \
-	  cmake --build build-windows/$$arch -j $(JOBS) || exit 1; \
-	done
+	JOBS=$(JOBS) bash tools/build-windows.sh
 
 test: configure asan windows
 	cmake --build build -j $(JOBS)
