@@ -1,7 +1,5 @@
 #include "tests/windows/driver/session.h"
 
-#include <cstdio>
-
 #include "forms/win32/error_dialog.h"
 #include "forms/win32/wide_text.h"
 #include "resources/resource_ids.h"
@@ -46,14 +44,6 @@ void Session::ClickRow(int16_t row) {
                reinterpret_cast<LPARAM>(&item));
   input_.Click(
       list, POINT{(item.left + item.right) / 2, (item.top + item.bottom) / 2});
-}
-
-void Checks::Expect(bool ok, const std::string& what) {
-  ++count_;
-  if (ok) return;
-  ++failures_;
-  std::printf("FAIL: %s\n", what.c_str());
-  std::fflush(stdout);
 }
 
 }  // namespace trovanel_test

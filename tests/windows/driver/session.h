@@ -46,24 +46,6 @@ class Session {
   DesktopInput input_;
 };
 
-// Checks that report what failed and go on, so that one run shows every
-// difference.
-class Checks {
- public:
-  void Expect(bool ok, const std::string& what);
-  template <typename T>
-  void ExpectEqual(const T& actual, const T& expected,
-                   const std::string& what) {
-    Expect(actual == expected, what);
-  }
-  int failures() const { return failures_; }
-  int count() const { return count_; }
-
- private:
-  int failures_ = 0;
-  int count_ = 0;
-};
-
 }  // namespace trovanel_test
 
 #endif  // TROVANEL_TESTS_WINDOWS_DRIVER_SESSION_H_
