@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   # Build and unit tests.
-  cmake make g++ pkg-config libgtest-dev libgmock-dev
+  cmake make g++ pkg-config libgtest-dev libgmock-dev clang-tidy
   # The Linux window and its end-to-end tests.
   libfltk1.3-dev libx11-dev libxtst-dev xvfb xauth x11-utils fonts-liberation
   desktop-file-utils appstream valgrind libxdamage-dev

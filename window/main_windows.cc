@@ -3,10 +3,7 @@
 
 #include <cstdlib>
 
-#include "forms/core/runtime_error.h"
-#include "forms/win32/error_dialog.h"
-#include "forms/win32/message_loop.h"
-#include "forms/win32/win32_form.h"
+#include "forms/win32/program.h"
 #include "resources/resource_ids.h"
 #include "window/trovanel_app.h"
 
@@ -17,13 +14,7 @@ namespace __gnu_cxx {
 void __verbose_terminate_handler() { std::abort(); }
 }  // namespace __gnu_cxx
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show_command) {
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   trovanel::TrovanelApp app;
-  forms::win32::Win32Form window(app.form(), instance, TROVANEL_ICON_ID);
-  if (!window.hwnd()) return forms::kExitCannotStart;
-  app.form().SetErrorReporter(forms::win32::ErrorDialog(window));
-  app.Load();
-  if (app.form().failed()) return forms::kExitRuntimeError;
-  window.Show(show_command);
-  return forms::win32::RunMessageLoop(window);
+  return forms::win32::RunForm(app.form(), TROVANEL_ICON_ID);
 }

@@ -17,7 +17,7 @@ enum class ErrorCode : int {
 
 // What every control operation returns; CheckStatus turns a failure into a
 // run-time error.
-enum class CallStatus {
+enum class [[nodiscard]] CallStatus {
   kOk,
   kFailed,
   kNoSuchControl,

@@ -5,14 +5,14 @@
 
 namespace forms {
 
-Variant Variant::Null() { return Variant(Type::kNull, 0); }
+Variant Variant::Null() { return {Type::kNull, 0}; }
 Variant Variant::Boolean(bool value) {
-  return Variant(Type::kBoolean, value ? -1 : 0);
+  return {Type::kBoolean, value ? -1.0 : 0.0};
 }
 Variant Variant::Integer(int16_t value) {
-  return Variant(Type::kInteger, value);
+  return {Type::kInteger, static_cast<double>(value)};
 }
-Variant Variant::Double(double value) { return Variant(Type::kDouble, value); }
+Variant Variant::Double(double value) { return {Type::kDouble, value}; }
 
 double Variant::AsDouble() const { return value_; }
 

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "forms/core/geometry.h"
 #include "forms/fltk/error_report.h"
 #include "forms/fltk/frame_widget.h"
 #include "forms/fltk/list_widget.h"
@@ -28,8 +29,9 @@ Fl_Align LabelAlign(Alignment alignment) {
 FltkForm::FltkForm(Form& form, int dpi)
     : form_(form), style_(form.description().font, dpi) {
   const FormDescription& description = form.description();
-  const int width = style_.Pixels(description.client_width);
-  const int height = style_.Pixels(description.client_height);
+  const Rect client = ClientRect(description, dpi);
+  const int width = client.width;
+  const int height = client.height;
   window_ = std::make_unique<Fl_Double_Window>(width, height);
   window_->copy_label(std::string(description.title).c_str());
   window_->xclass(std::string(description.name).c_str());
@@ -59,18 +61,11 @@ void FltkForm::Build(const Control* container) {
       children.begin(), children.end(), [](const Control* a, const Control* b) {
         return a->description().tab_index < b->description().tab_index;
       });
-  int origin_x = 0;
-  int origin_y = 0;
-  if (container != nullptr) {
-    const Fl_Widget* outer = WidgetFor(*container);
-    origin_x = outer->x();
-    origin_y = outer->y();
-  }
   for (Control* control : children) {
     const ControlDescription& d = control->description();
-    Fl_Widget* widget = Create(*control, origin_x + style_.Pixels(d.left),
-                               origin_y + style_.Pixels(d.top),
-                               style_.Pixels(d.width), style_.Pixels(d.height));
+    const Rect rect = ControlRect(form_.description(), d, style_.dpi());
+    Fl_Widget* widget =
+        Create(*control, rect.left, rect.top, rect.width, rect.height);
     style_.Apply(d, *widget);
     widgets_[control] = widget;
     if (auto* frame = dynamic_cast<FrameWidget*>(widget)) {

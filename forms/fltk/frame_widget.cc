@@ -81,7 +81,7 @@ void FrameWidget::draw() {
   const int line_y = y() + text_height / 2;
   draw_box(FL_ENGRAVED_FRAME, x(), line_y, w(), h() - (line_y - y()), color());
   if (label() != nullptr && *label() != '\0') {
-    const int indent = fl_width("  ") / 2 + 4;
+    const int indent = static_cast<int>(fl_width("  ") / 2) + 4;
     int text_width = 0;
     int ignored = 0;
     fl_measure(label(), text_width, ignored, 0);

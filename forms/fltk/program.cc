@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <string>
 
+#include "forms/core/window_binding.h"
 #include "forms/fltk/display.h"
 #include "forms/fltk/fltk_form.h"
 
@@ -16,19 +17,14 @@ int RunForm(Form& form, const char* const* icon_xpm) {
     return kExitCannotStart;
   }
   FltkForm window(form, LogicalDpi());
-  form.SetErrorReporter(
-      [&window](const RuntimeError& e) { window.ReportError(e); });
-  form.SetObserver(&window);
+  WindowBinding binding(form, window, [&window](const RuntimeError& e) {
+    window.ReportError(e);
+  });
   window.SetIcon(icon_xpm);
   form.Load();
-  int status = kExitRuntimeError;
-  if (!form.failed()) {
-    window.Show();
-    status = window.Run();
-  }
-  form.SetObserver(nullptr);
-  form.SetErrorReporter(nullptr);
-  return status;
+  if (form.failed()) return kExitRuntimeError;
+  window.Show();
+  return window.Run();
 }
 
 }  // namespace forms::fltk

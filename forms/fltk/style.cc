@@ -31,8 +31,6 @@ Style::Style(const FontDescription& font, int dpi)
   fl_font(font_, font_pixels_);
 }
 
-int Style::Pixels(int twips) const { return TwipsToPixels(twips, dpi_); }
-
 void Style::Apply(const ControlDescription& description,
                   Fl_Widget& widget) const {
   widget.labelfont(font_);

@@ -20,7 +20,6 @@ class Style {
   Style(const FontDescription& font, int dpi);
 
   int dpi() const { return dpi_; }
-  int Pixels(int twips) const;
   Fl_Font font() const { return font_; }
   int font_pixels() const { return font_pixels_; }
 

@@ -5,22 +5,8 @@
 #include <map>
 #include <tuple>
 
-#include "forms/core/units.h"
 
 namespace forms::win32 {
-
-PixelRect ControlRect(const Control& control, int dpi) {
-  const ControlDescription& own = control.description();
-  int left = own.left;
-  int top = own.top;
-  for (const Control* outer = control.container(); outer != nullptr;
-       outer = outer->container()) {
-    left += outer->description().left;
-    top += outer->description().top;
-  }
-  return {TwipsToPixels(left, dpi), TwipsToPixels(top, dpi),
-          TwipsToPixels(own.width, dpi), TwipsToPixels(own.height, dpi)};
-}
 
 std::vector<Control*> NavigationOrder(const Form& form) {
   std::map<const Control*, int> group_tab_index;

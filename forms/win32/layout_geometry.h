@@ -6,22 +6,10 @@
 #include "forms/core/controls.h"
 #include "forms/core/form.h"
 
-// Where the native window puts each control and in which order it visits
-// them. Plain data, free of the Windows headers, so that it is checked on any
+// In which order the native window creates, and so visits, its controls.
+// Plain data, free of the Windows headers, so that it is checked on any
 // machine.
 namespace forms::win32 {
-
-struct PixelRect {
-  int left = 0;
-  int top = 0;
-  int width = 0;
-  int height = 0;
-  bool operator==(const PixelRect&) const = default;
-};
-
-// In the window's client area: a control inside a frame sits at the frame's
-// position plus its own, since native group boxes hold no children.
-PixelRect ControlRect(const Control& control, int dpi);
 
 // The shown controls in the order of the native child windows, which is the
 // keyboard order: by tab index, with the options of one container kept

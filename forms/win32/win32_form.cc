@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "forms/core/geometry.h"
 #include "forms/win32/dpi.h"
 #include "forms/win32/layout_geometry.h"
 #include "forms/win32/native_widgets.h"
@@ -52,8 +53,8 @@ COLORREF ToColorRef(uint32_t stored) {
   return RGB(rgb.red, rgb.green, rgb.blue);
 }
 
-Win32Form::Win32Form(Form& form, HINSTANCE instance, int icon_id)
-    : form_(form) {
+Win32Form::Win32Form(Form& form, HINSTANCE instance)
+    : form_(form), instance_(instance) {
   const FormDescription& own = form.description();
   std::wstring class_name = Utf8ToWide(own.name);
   std::wstring title = Utf8ToWide(own.title);
@@ -63,15 +64,12 @@ Win32Form::Win32Form(Form& form, HINSTANCE instance, int icon_id)
                       CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                       CW_USEDEFAULT, nullptr, nullptr, instance, this);
   if (!hwnd_) return;
-  LoadIcons(instance, icon_id);
   CreateWidgets(instance);
   ApplyDpi(WindowDpi(hwnd_));
   MirrorOptions();
-  form_.SetObserver(this);
 }
 
 Win32Form::~Win32Form() {
-  form_.SetObserver(nullptr);
   if (hwnd_) {
     SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
     DestroyWindow(hwnd_);
@@ -131,7 +129,8 @@ void Win32Form::ApplyDpi(int dpi) {
       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
       DEFAULT_PITCH | FF_DONTCARE, face.c_str());
   for (const Widget& widget : widgets_) {
-    PixelRect rect = ControlRect(*widget.control, dpi);
+    Rect rect =
+        ControlRect(form_.description(), widget.control->description(), dpi);
     SetWindowPos(widget.hwnd, nullptr, rect.left, rect.top, rect.width,
                  rect.height, SWP_NOZORDER | SWP_NOACTIVATE);
     SendMessageW(widget.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(new_font),
@@ -149,14 +148,14 @@ void Win32Form::ApplyDpi(int dpi) {
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void Win32Form::LoadIcons(HINSTANCE instance, int icon_id) {
-  if (icon_id == 0) return;
+void Win32Form::SetIcon(int icon_id) {
+  if (icon_id == 0 || !hwnd_) return;
   const int metrics[2][2] = {{SM_CXICON, SM_CYICON},
                              {SM_CXSMICON, SM_CYSMICON}};
   const WPARAM kinds[2] = {ICON_BIG, ICON_SMALL};
   for (int i = 0; i < 2; ++i) {
     icons_[i] = static_cast<HICON>(
-        LoadImageW(instance, MAKEINTRESOURCEW(icon_id), IMAGE_ICON,
+        LoadImageW(instance_, MAKEINTRESOURCEW(icon_id), IMAGE_ICON,
                    GetSystemMetrics(metrics[i][0]),
                    GetSystemMetrics(metrics[i][1]), LR_DEFAULTCOLOR));
     if (icons_[i]) {

@@ -18,8 +18,7 @@ namespace forms::win32 {
 // input to the model as actions; it decides no behaviour.
 class Win32Form : public FormObserver {
  public:
-  // icon_id: the window's icon among the executable's resources; 0 for none.
-  Win32Form(Form& form, HINSTANCE instance, int icon_id);
+  Win32Form(Form& form, HINSTANCE instance);
   ~Win32Form() override;
   Win32Form(const Win32Form&) = delete;
   Win32Form& operator=(const Win32Form&) = delete;
@@ -29,6 +28,8 @@ class Win32Form : public FormObserver {
   // nullptr for a control that is not shown.
   HWND WidgetOf(const Control& control) const;
 
+  // Before Show(): the window's icon among the executable's resources.
+  void SetIcon(int icon_id);
   // Shows the window with the keyboard focus in the first control of the
   // keyboard order and nothing highlighted.
   void Show(int show_command);
@@ -57,7 +58,6 @@ class Win32Form : public FormObserver {
 
   void CreateWidgets(HINSTANCE instance);
   void ApplyDpi(int dpi);
-  void LoadIcons(HINSTANCE instance, int icon_id);
   const Widget* Find(HWND hwnd) const;
   void OnCommand(HWND source, int code);
   bool StepListRow(ListBox& list, int step);
@@ -67,6 +67,7 @@ class Win32Form : public FormObserver {
   void MirrorOptions();
 
   Form& form_;
+  HINSTANCE instance_;
   HWND hwnd_ = nullptr;
   std::vector<Widget> widgets_;  // in keyboard order
   std::map<COLORREF, HBRUSH> brushes_;

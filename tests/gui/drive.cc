@@ -68,8 +68,8 @@ int main(int argc, char** argv) {
                    double fy) {
     trovanel_test::Rect r = TableRect(control);
     Settled(x, *window);
-    x.ClickAt(origin_x + r.x + static_cast<int>(r.width * fx),
-              origin_y + r.y + static_cast<int>(r.height * fy));
+    x.ClickAt(origin_x + r.left + static_cast<int>(r.width * fx),
+              origin_y + r.top + static_cast<int>(r.height * fy));
   };
   const auto& list =
       TableControl(trovanel::kListArray, trovanel::kDescriptionList);

@@ -32,8 +32,8 @@ namespace {
 using namespace std::chrono_literals;
 
 bool SameRegion(const Capture& a, const Capture& b, const Rect& r) {
-  for (int y = r.y; y < r.y + r.height; ++y) {
-    for (int x = r.x; x < r.x + r.width; ++x) {
+  for (int y = r.top; y < r.top + r.height; ++y) {
+    for (int x = r.left; x < r.left + r.width; ++x) {
       if (!(a.At(x, y) == b.At(x, y))) return false;
     }
   }
@@ -60,8 +60,8 @@ class TrovanelProgram : public ::testing::Test {
   void Click(const forms::ControlDescription& control, double fx = 0.5,
              double fy = 0.5) {
     Rect r = TableRect(control);
-    x_.ClickAt(origin_x_ + r.x + static_cast<int>(r.width * fx),
-               origin_y_ + r.y + static_cast<int>(r.height * fy));
+    x_.ClickAt(origin_x_ + r.left + static_cast<int>(r.width * fx),
+               origin_y_ + r.top + static_cast<int>(r.height * fy));
   }
 
   // Waits until the region differs from `before`; returns the new capture.
@@ -166,9 +166,10 @@ TEST_F(TrovanelProgram, DrawsEachControlsColourAtItsPlace) {
     if (control.visible) {
       // Off the border and the text: just inside the bottom-right corner,
       // or in a text box's left margin (its text runs to the bottom edge).
-      Pixel inside = control.kind == forms::ControlKind::kTextBox
-                         ? capture.At(r.x + 3, r.y + r.height / 2)
-                         : capture.At(r.x + r.width - 4, r.y + r.height - 4);
+      Pixel inside =
+          control.kind == forms::ControlKind::kTextBox
+              ? capture.At(r.left + 3, r.top + r.height / 2)
+              : capture.At(r.left + r.width - 4, r.top + r.height - 4);
       EXPECT_EQ(inside,
                 control.back_color ? ToPixel(*control.back_color) : white)
           << name;
@@ -176,8 +177,10 @@ TEST_F(TrovanelProgram, DrawsEachControlsColourAtItsPlace) {
     }
     // Where a hidden control lies and no visible one covers: the window.
     int checked = 0;
-    for (int y = r.y; y < std::min(r.y + r.height, capture.height); y += 3) {
-      for (int x = r.x; x < std::min(r.x + r.width, capture.width); x += 3) {
+    for (int y = r.top; y < std::min(r.top + r.height, capture.height);
+         y += 3) {
+      for (int x = r.left; x < std::min(r.left + r.width, capture.width);
+           x += 3) {
         bool covered =
             std::any_of(visible.begin(), visible.end(), [&](const Rect& v) {
               return v.Contains(x, y) || v.Contains(x + 2, y + 2) ||

@@ -16,16 +16,7 @@ const forms::ControlDescription& TableControl(std::string_view array,
 }
 
 Rect TableRect(const forms::ControlDescription& control) {
-  Rect rect{forms::TwipsToPixels(control.left, kTestDpi),
-            forms::TwipsToPixels(control.top, kTestDpi),
-            forms::TwipsToPixels(control.width, kTestDpi),
-            forms::TwipsToPixels(control.height, kTestDpi)};
-  if (!control.container.empty()) {
-    Rect outer = TableRect(TableControl(control.container, forms::kNoMember));
-    rect.x += outer.x;
-    rect.y += outer.y;
-  }
-  return rect;
+  return forms::ControlRect(trovanel::TrovanelLayout(), control, kTestDpi);
 }
 
 Pixel ToPixel(uint32_t stored) {

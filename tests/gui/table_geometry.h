@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "forms/core/form_description.h"
+#include "forms/core/geometry.h"
 #include "tests/gui/x_client.h"
 
 namespace trovanel_test {
@@ -12,12 +13,7 @@ namespace trovanel_test {
 // The tests' display sets no Xft.dpi, so the window is laid out at 96 dpi.
 inline constexpr int kTestDpi = 96;
 
-struct Rect {
-  int x, y, width, height;
-  bool Contains(int px, int py) const {
-    return px >= x && px < x + width && py >= y && py < y + height;
-  }
-};
+using Rect = forms::Rect;
 
 // A control of the Trovanel layout; aborts when there is none.
 const forms::ControlDescription& TableControl(std::string_view array,

@@ -36,10 +36,10 @@ Display* OpenedDisplay() {
 WindowUnderTest::WindowUnderTest() : input_(OpenedDisplay()) {
   window_ = std::make_unique<forms::fltk::FltkForm>(app_.form(),
                                                     forms::fltk::LogicalDpi());
-  app_.form().SetObserver(window_.get());
-  app_.form().SetErrorReporter([this](const forms::RuntimeError& error) {
-    reported_error_ = error.what();
-  });
+  binding_ = std::make_unique<forms::WindowBinding>(
+      app_.form(), *window_, [this](const forms::RuntimeError& error) {
+        reported_error_ = error.what();
+      });
   app_.Load();
   window_->Show();
   window_->window().wait_for_expose();
@@ -47,7 +47,7 @@ WindowUnderTest::WindowUnderTest() : input_(OpenedDisplay()) {
 }
 
 WindowUnderTest::~WindowUnderTest() {
-  app_.form().SetObserver(nullptr);
+  binding_.reset();
   window_.reset();
   Pump();
 }
@@ -75,8 +75,8 @@ void WindowUnderTest::RootRect(const forms::Control& control, int* x, int* y,
                                int* width, int* height) {
   input_.Origin(fl_xid(&window_->window()), x, y);
   Rect rect = TableRect(control.description());
-  *x += rect.x;
-  *y += rect.y;
+  *x += rect.left;
+  *y += rect.top;
   *width = rect.width;
   *height = rect.height;
 }

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "forms/core/window_binding.h"
 #include "forms/fltk/fltk_form.h"
 #include "tests/gui/x_client.h"
 #include "window/trovanel_app.h"
@@ -52,6 +53,7 @@ class WindowUnderTest {
 
   trovanel::TrovanelApp app_;
   std::unique_ptr<forms::fltk::FltkForm> window_;
+  std::unique_ptr<forms::WindowBinding> binding_;
   XClient input_;
   std::string reported_error_;
 };

@@ -1,21 +1,16 @@
 #include "tests/windows/color_probes.h"
 
+#include "forms/core/geometry.h"
 #include "forms/core/units.h"
-#include "forms/win32/layout_geometry.h"
 
 namespace trovanel_test {
 namespace {
 
 using forms::Control;
-using forms::win32::PixelRect;
+using forms::Rect;
 
 // Far enough inside to miss a border, a frame's etched line or a focus mark.
 constexpr int kInset = 4;
-
-bool Contains(const PixelRect& rect, int x, int y) {
-  return x >= rect.left && x < rect.left + rect.width && y >= rect.top &&
-         y < rect.top + rect.height;
-}
 
 bool IsContainerOf(const Control& outer, const Control& inner) {
   for (const Control* c = inner.container(); c; c = c->container()) {
@@ -31,7 +26,10 @@ bool IsFree(const forms::Form& form, const Control* owner, int x, int y,
   for (const auto& other : form.controls()) {
     if (!other->description().visible || other.get() == owner) continue;
     if (owner && IsContainerOf(*other, *owner)) continue;
-    if (Contains(forms::win32::ControlRect(*other, dpi), x, y)) return false;
+    if (ControlRect(form.description(), other->description(), dpi)
+            .Contains(x, y)) {
+      return false;
+    }
   }
   return true;
 }
@@ -51,7 +49,7 @@ std::vector<ColorProbe> BackColorProbes(const forms::Form& form, int dpi) {
   for (const auto& control : form.controls()) {
     const forms::ControlDescription& own = control->description();
     if (!own.visible || !own.back_color) continue;
-    PixelRect rect = forms::win32::ControlRect(*control, dpi);
+    Rect rect = ControlRect(form.description(), control->description(), dpi);
     const int corners[][2] = {
         {rect.left + rect.width - kInset, rect.top + rect.height - kInset},
         {rect.left + kInset, rect.top + rect.height - kInset},

@@ -1,12 +1,11 @@
-// The Windows backend's placement and keyboard order, checked on the real
-// layout without Windows.
+// The Windows backend's child window order and the colour probes, checked on
+// the real layout without Windows.
 #include "forms/win32/layout_geometry.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
-#include "forms/core/units.h"
 #include "tests/windows/color_probes.h"
 #include "window/trovanel_layout.h"
 
@@ -14,47 +13,12 @@ namespace {
 
 using forms::Control;
 using forms::ControlKind;
-using forms::win32::ControlRect;
 using forms::win32::NavigationOrder;
-using forms::win32::PixelRect;
-
-bool Inside(const PixelRect& inner, const PixelRect& outer) {
-  return inner.left >= outer.left && inner.top >= outer.top &&
-         inner.left + inner.width <= outer.left + outer.width &&
-         inner.top + inner.height <= outer.top + outer.height;
-}
 
 class LayoutGeometryTest : public ::testing::TestWithParam<int> {
  protected:
   forms::Form form_{trovanel::TrovanelLayout()};
 };
-
-// The options are placed from their frame; being native siblings of it, they
-// must still land inside it.
-TEST_P(LayoutGeometryTest, OptionsSitInsideTheirFrame) {
-  int dpi = GetParam();
-  int options = 0;
-  for (const auto& control : form_.controls()) {
-    if (control->kind() != ControlKind::kOptionButton) continue;
-    ASSERT_NE(control->container(), nullptr);
-    EXPECT_TRUE(Inside(ControlRect(*control, dpi),
-                       ControlRect(*control->container(), dpi)))
-        << "option " << control->member();
-    ++options;
-  }
-  EXPECT_EQ(options, 5);
-}
-
-TEST_P(LayoutGeometryTest, ShownControlsLieInTheClientArea) {
-  int dpi = GetParam();
-  const forms::FormDescription& window = form_.description();
-  PixelRect client{0, 0, forms::TwipsToPixels(window.client_width, dpi),
-                   forms::TwipsToPixels(window.client_height, dpi)};
-  for (const Control* control : NavigationOrder(form_)) {
-    EXPECT_TRUE(Inside(ControlRect(*control, dpi), client))
-        << control->array() << " " << control->member();
-  }
-}
 
 // Each coloured control, though the options overlap one another, keeps a
 // free spot where its colour shows.

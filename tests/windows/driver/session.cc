@@ -8,9 +8,10 @@ namespace trovanel_test {
 
 Session::Session(const forms::FormDescription& layout)
     : app_(layout),
-      window_(app_.form(), GetModuleHandleW(nullptr), TROVANEL_ICON_ID),
+      window_(app_.form(), GetModuleHandleW(nullptr)),
+      binding_(app_.form(), window_, forms::win32::ErrorDialog(window_)),
       input_(window_) {
-  app_.form().SetErrorReporter(forms::win32::ErrorDialog(window_));
+  window_.SetIcon(TROVANEL_ICON_ID);
   app_.Load();
   window_.Show(SW_SHOWNORMAL);
   SetForegroundWindow(window_.hwnd());

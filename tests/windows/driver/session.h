@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "forms/core/form_description.h"
+#include "forms/core/window_binding.h"
 #include "forms/win32/win32_form.h"
 #include "tests/windows/driver/desktop_input.h"
 #include "window/trovanel_app.h"
@@ -43,6 +44,7 @@ class Session {
  private:
   trovanel::TrovanelApp app_;
   forms::win32::Win32Form window_;
+  forms::WindowBinding binding_;
   DesktopInput input_;
 };
 
