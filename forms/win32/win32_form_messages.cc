@@ -32,15 +32,6 @@ LRESULT Win32Form::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
                BrushFor(ToColorRef(form_.description().back_color)));
       return 1;
     }
-    case WM_NEXTDLGCTL: {
-      // Tab and Shift+Tab, from the dialog navigation and from the text box:
-      // the window does what a dialog does with them.
-      HWND target = LOWORD(lparam)
-                        ? reinterpret_cast<HWND>(wparam)
-                        : GetNextDlgTabItem(hwnd_, GetFocus(), wparam != 0);
-      if (target) SetFocus(target);
-      return 0;
-    }
     case WM_ACTIVATE:
       OnActivate(LOWORD(wparam) != WA_INACTIVE);
       return 0;
@@ -67,33 +58,44 @@ LRESULT Win32Form::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   return DefWindowProcW(hwnd_, message, wparam, lparam);
 }
 
-LRESULT Win32Form::HandleWidgetMessage(const Widget& widget, UINT message,
-                                       WPARAM wparam, LPARAM lparam) {
-  Control& control = *widget.control;
-  if (control.kind() == ControlKind::kListBox && message == WM_KEYDOWN &&
-      (wparam == VK_UP || wparam == VK_DOWN)) {
+bool Win32Form::HandleKey(HWND target, WPARAM key) {
+  if (key == VK_TAB) {
+    const Widget* from = Find(target);
+    bool forward = GetKeyState(VK_SHIFT) >= 0;
+    Focus(from ? order_.Next(*from->control, forward) : order_.First());
+    return true;
+  }
+  int step = 0;
+  if (key == VK_UP || key == VK_LEFT) step = -1;
+  if (key == VK_DOWN || key == VK_RIGHT) step = 1;
+  const Widget* widget = Find(target);
+  if (step == 0 || !widget) return false;
+  Control& control = *widget->control;
+  if (control.kind() == ControlKind::kOptionButton) {
+    OptionButton* next =
+        order_.Neighbour(static_cast<OptionButton&>(control), step);
+    if (!next) return false;
+    Focus(next);
+    form_.UserChoosesOption(*next);
+    return true;
+  }
+  if (control.kind() == ControlKind::kListBox) {
     // The native list moves from its caret, which sits on row 0 while no row
     // is selected, so Down would skip row 0: step from the model's row.
-    StepListRow(static_cast<ListBox&>(control), wparam == VK_UP ? -1 : 1);
-    return 0;
+    StepListRow(static_cast<ListBox&>(control), step);
+    return true;
   }
-  if (message == WM_GETDLGCODE && control.kind() == ControlKind::kTextBox) {
-    // Entering the text box with Tab leaves its text unselected.
-    return CallClassProcedure(widget.hwnd, message, wparam, lparam) &
-           ~static_cast<LRESULT>(DLGC_HASSETSEL);
-  }
-  return CallClassProcedure(widget.hwnd, message, wparam, lparam);
+  return false;
 }
 
-bool Win32Form::StepListRow(ListBox& list, int step) {
-  if (list.row_count() == 0) return false;
+void Win32Form::StepListRow(ListBox& list, int step) {
+  if (list.row_count() == 0) return;
   int row = list.current_row() < 0 ? 0
                                    : std::clamp(list.current_row() + step, 0,
                                                 list.row_count() - 1);
-  if (row == list.current_row()) return false;
+  if (row == list.current_row()) return;
   form_.UserSelectsRow(list, static_cast<int16_t>(row));
   ListRowChanged(list);
-  return true;
 }
 
 void Win32Form::OnCommand(HWND source, int code) {
@@ -125,10 +127,11 @@ void Win32Form::OnActivate(bool active) {
     if (focus && IsChild(hwnd_, focus)) saved_focus_ = focus;
     return;
   }
-  HWND target = saved_focus_ && IsWindow(saved_focus_)
-                    ? saved_focus_
-                    : GetNextDlgTabItem(hwnd_, nullptr, FALSE);
-  if (target) SetFocus(target);
+  if (saved_focus_ && IsWindow(saved_focus_)) {
+    SetFocus(saved_focus_);
+  } else {
+    Focus(order_.First());
+  }
 }
 
 HBRUSH Win32Form::OnControlColor(HDC dc, HWND source) {

@@ -150,7 +150,7 @@ TEST(WindowsForm, KeyboardWalksTheTabOrderListAndOptionGroup) {
       << "Escape leaves the window open";
 
   input.Key(VK_TAB);
-  EXPECT_EQ(GetFocus(), session.Widget(kOptionArray, 0));
+  EXPECT_EQ(GetFocus(), session.Widget(kOptionArray, 4));
   ExpectChoices(session, -1, -1);
   ExpectMessage(session, quiz::kStartText);
 
@@ -168,9 +168,15 @@ TEST(WindowsForm, KeyboardWalksTheTabOrderListAndOptionGroup) {
   ExpectChoices(session, -1, 0);
 
   input.Key(VK_TAB, /*shift=*/true);
-  EXPECT_EQ(GetFocus(), session.Widget(kOptionArray, 0));
+  EXPECT_EQ(GetFocus(), session.Widget(kOptionArray, 2));
+  input.Key(VK_TAB, /*shift=*/true);
+  EXPECT_EQ(GetFocus(), message_box);
+  SendMessageW(message_box, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+               reinterpret_cast<LPARAM>(&end));
+  EXPECT_TRUE(start == 0 && end == 0) << "start text not highlighted";
+  input.Key(VK_TAB);
   const int steps[][2] = {
-      {VK_DOWN, 1}, {VK_DOWN, 2}, {VK_UP, 1}, {VK_DOWN, 2}, {VK_DOWN, 3}};
+      {VK_DOWN, 0}, {VK_DOWN, 1}, {VK_UP, 0}, {VK_UP, 4}, {VK_DOWN, 0}};
   for (const auto& [key, gait] : steps) {
     SCOPED_TRACE("after an arrow to option " + std::to_string(gait));
     input.Key(static_cast<WORD>(key));
