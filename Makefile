@@ -4,7 +4,8 @@
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps configure build run test asan windows bench screenshot clean
+.PHONY: all deps configure build run test asan windows web web-test serve bench \
+  screenshot clean
 
 all: build
 
@@ -31,18 +32,45 @@ asan: deps
 windows: deps
 	JOBS=$(JOBS) bash tools/build-windows.sh
 
+# The page: build-web/dist holds index.html (its markup written from the
+# layout table by a host program), trovanel.js, trovanel.wasm and the icon.
+# Debian's Emscripten runs its JavaScript tools with Debian's Node modules.
+WEB_ENV := NODE_PATH=/usr/share/nodejs EMSDK_PYTHON=/usr/bin/python3
+web: deps
+	cmake -S . -B build-web/host -DCMAKE_BUILD_TYPE=Release \
+	  -DTROVANEL_BACKEND=none -DTROVANEL_TESTS=OFF >/dev/null
+	cmake --build build-web/host -j $(JOBS) --target trovanel_page
+	$(WEB_ENV) emcmake cmake -S . -B build-web -DCMAKE_BUILD_TYPE=MinSizeRel \
+	  -DCMAKE_CROSSCOMPILING_EMULATOR=/usr/bin/node \
+	  -DTROVANEL_PAGE_TOOL=$(CURDIR)/build-web/host/window/trovanel_page >/dev/null
+	$(WEB_ENV) cmake --build build-web -j $(JOBS) \
+	  --target trovanel trovanel_page_markup trovanel_favicon
+
+# The unit tests on the wasm build under Node, then the page in headless
+# Chromium (tests/web, node's own test runner).
+web-test: web
+	$(WEB_ENV) cmake --build build-web -j $(JOBS) --target unit_tests
+	ctest --test-dir build-web --output-on-failure
+	cd tests/web && PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 npm ci --no-audit --no-fund
+	node --test tests/web/
+
+serve: web
+	node tools/serve_page.mjs build-web/dist 8000
+
 test: configure asan windows
 	cmake --build build -j $(JOBS)
 	ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 	  ctest --test-dir build-asan --output-on-failure -j $(JOBS)
 	ctest --test-dir build --output-on-failure
+	$(MAKE) --no-print-directory web-test
 
-bench: build
+bench: build web
 	bash bench/run.sh
 
-screenshot: build
+screenshot: build web
 	cmake --build build -j $(JOBS) --target trovanel_test_wm trovanel_drive
 	bash tools/screenshot.sh
+	node tools/page_screenshot.mjs docs/page.png
 
 clean:
-	rm -rf build build-asan build-windows
+	rm -rf build build-asan build-windows build-web

@@ -15,3 +15,4 @@ python3 "$root/tests/support/xvfb_run.py" -- "$root/build-bench/startup_probe" "
   "trovanel=$root/build/trovanel" \
   "floor_empty=$root/build-bench/floor_empty" \
   "floor_text=$root/build-bench/floor_text"
+bash "$root/bench/run_web.sh"

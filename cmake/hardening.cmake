@@ -1,6 +1,9 @@
 # Hardened builds: PIE, full RELRO, stack protector and FORTIFY on Linux;
 # ASLR (dynamic base, high entropy) and DEP on Windows.
-if(WIN32)
+if(EMSCRIPTEN)
+  # WebAssembly runs in the browser's sandbox: no executable memory, no
+  # addresses to randomise; the flags below do not apply.
+elseif(WIN32)
   add_link_options(-Wl,--dynamicbase -Wl,--nxcompat)
   if(CMAKE_SIZEOF_VOID_P EQUAL 8)
     add_link_options(-Wl,--high-entropy-va)

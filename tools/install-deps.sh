@@ -9,9 +9,16 @@ packages=(
   # The Linux window and its end-to-end tests.
   libfltk1.3-dev libx11-dev libxtst-dev xvfb xauth x11-utils fonts-liberation
   desktop-file-utils appstream valgrind libxdamage-dev
+  # Its accessibility layer, and reading the window as a screen reader does.
+  libatk1.0-dev libatk-bridge2.0-dev at-spi2-core dbus dbus-x11 python3-pyatspi xdotool
   # The Windows program and its tests under Wine.
   mingw-w64 binutils-mingw-w64 wine wine64 icoutils
+  # The web page, its unit tests on the wasm build, the browser that tests it.
+  emscripten googletest chromium
 )
+# Node.js and npm: the machine's own when it has them, else Debian's.
+command -v node >/dev/null || packages+=(nodejs)
+command -v npm >/dev/null || packages+=(npm)
 
 missing=()
 for package in "${packages[@]}"; do

@@ -3,6 +3,8 @@ include(GNUInstallDirs)
 
 add_executable(trovanel main_linux.cc)
 target_link_libraries(trovanel PRIVATE trovanel_window forms_fltk)
+# Loaded at run time when a screen reader may be listening.
+add_dependencies(trovanel trovanel_accessibility)
 # The icon is compiled in from its one source picture.
 target_include_directories(trovanel PRIVATE ${PROJECT_SOURCE_DIR})
 set_target_properties(trovanel PROPERTIES

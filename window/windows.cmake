@@ -14,4 +14,6 @@ option(TROVANEL_WINDOWS_E2E "Build the end-to-end driver run under Wine" ON)
 if(TROVANEL_WINDOWS_E2E AND CMAKE_SIZEOF_VOID_P EQUAL 8)
   add_subdirectory(${PROJECT_SOURCE_DIR}/tests/windows/driver
                    ${PROJECT_BINARY_DIR}/tests/windows/driver)
+  add_subdirectory(${PROJECT_SOURCE_DIR}/tests/windows/screen_reader
+                   ${PROJECT_BINARY_DIR}/tests/windows/screen_reader)
 endif()

@@ -1,7 +1,9 @@
 #include "forms/core/conversions.h"
 
-#include <charconv>
+#include <cerrno>
+#include <clocale>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
 #include <string>
 #include <string_view>
@@ -66,14 +68,16 @@ double NumericPrefix(std::string_view text) {
     }
   }
 
-  std::string normal = digits.substr(0, point_position) + "." +
-                       digits.substr(point_position) + "e" +
-                       std::to_string(exponent);
-  double value = 0;
-  auto [end, error] =
-      std::from_chars(normal.data(), normal.data() + normal.size(), value);
-  (void)end;
-  if (error == std::errc::result_out_of_range) {
+  // strtod reads the decimal point of the locale in force; every toolchain
+  // of ours has it (not all have from_chars for doubles).
+  std::string normal = digits.substr(0, point_position);
+  normal += std::localeconv()->decimal_point;
+  normal += digits.substr(point_position);
+  normal += 'e';
+  normal += std::to_string(exponent);
+  errno = 0;
+  double value = std::strtod(normal.c_str(), nullptr);
+  if (errno == ERANGE) {
     value = MagnitudeAtLeastOne(digits, point_position, exponent)
                 ? std::numeric_limits<double>::infinity()
                 : 0.0;

@@ -3,7 +3,9 @@
 #include <cstdio>
 #include <string>
 
+#include "forms/core/observer_chain.h"
 #include "forms/core/window_binding.h"
+#include "forms/fltk/accessibility/loader.h"
 #include "forms/fltk/display.h"
 #include "forms/fltk/fltk_form.h"
 
@@ -17,7 +19,11 @@ int RunForm(Form& form, const char* const* icon_xpm) {
     return kExitCannotStart;
   }
   FltkForm window(form, LogicalDpi());
-  WindowBinding binding(form, window, [&window](const RuntimeError& e) {
+  // Screen readers hear of every change after the window has shown it.
+  std::unique_ptr<accessibility::Layer> layer =
+      accessibility::StartAccessibility(form, window);
+  ObserverChain observers(window, layer.get());
+  WindowBinding binding(form, observers, [&window](const RuntimeError& e) {
     window.ReportError(e);
   });
   window.SetIcon(icon_xpm);

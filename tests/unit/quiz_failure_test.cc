@@ -66,8 +66,9 @@ TEST(QuizFailureTest, AnAbsentKeyListEndsTheCheckAndIsReported) {
 TEST(QuizFailureTest, AKeyListWithTooFewRowsIsARowOutOfRange) {
   const std::array<std::string_view, 3> short_keys = {"2", "3", "4"};
   ChangedLayout changed([&](auto& controls) {
-    std::ranges::find_if(controls, ChangedLayout::List(kGaitKeyList))->rows =
-        short_keys;
+    std::find_if(controls.begin(), controls.end(),
+                 ChangedLayout::List(kGaitKeyList))
+        ->rows = short_keys;
   });
   QuizHarness quiz(changed.layout());
   quiz.ChooseRow(0);
@@ -84,7 +85,8 @@ TEST(QuizFailureTest, KeyTextsAreConvertedAtEveryCheck) {
   const std::array<std::string_view, 5> description_keys = {"2.5", " 1abc",
                                                             "99999", "3", "2"};
   ChangedLayout changed([&](auto& controls) {
-    std::ranges::find_if(controls, ChangedLayout::List(kDescriptionKeyList))
+    std::find_if(controls.begin(), controls.end(),
+                 ChangedLayout::List(kDescriptionKeyList))
         ->rows = description_keys;
   });
   QuizHarness quiz(changed.layout());
@@ -105,7 +107,8 @@ class FailingView : public FormQuizView {
   FailingView(forms::Form& form, int failing_call)
       : FormQuizView(form), failing_call_(failing_call) {}
   void SetCurrentRow(int16_t list, int16_t row) override {
-    if (++calls_ == failing_call_) forms::CheckStatus(forms::CallStatus::kFailed);
+    if (++calls_ == failing_call_)
+      forms::CheckStatus(forms::CallStatus::kFailed);
     FormQuizView::SetCurrentRow(list, row);
   }
   void SetMessage(std::string_view text) override {

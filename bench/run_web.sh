@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# make bench, the page: its first paint and its working controls against a
+# floor page, and the size of what the browser downloads for the module.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+if [ ! -d "$root/tests/web/node_modules/playwright-core" ]; then
+  (cd "$root/tests/web" && PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 npm ci --no-audit --no-fund)
+fi
+dist="$root/build-web/dist"
+size=$(cat "$dist/trovanel.js" "$dist/trovanel.wasm" | gzip -9 | wc -c)
+echo "page: trovanel.js + trovanel.wasm, $((size / 1024)) KiB gzip-compressed (goal at most 60 KiB)"
+node "$root/bench/web/page_bench.mjs" "${WEB_RUNS:-21}"

@@ -1,0 +1,77 @@
+#include "forms/fltk/accessibility/atk_util_hooks.h"
+
+#include <FL/Enumerations.H>
+
+#include <cstring>
+#include <map>
+
+namespace forms::fltk::accessibility {
+namespace {
+
+#define TRV_STRING(x) #x
+#define TRV_VERSION(major, minor, patch) \
+  TRV_STRING(major) "." TRV_STRING(minor) "." TRV_STRING(patch)
+
+AtkObject* root_object = nullptr;
+
+struct Listener {
+  guint signal;
+  gulong hook;
+};
+std::map<guint, Listener> listeners;
+guint last_listener = 0;
+
+AtkObject* Root() { return root_object; }
+const gchar* ToolkitName() { return "FLTK"; }
+const gchar* ToolkitVersion() {
+  return TRV_VERSION(FL_MAJOR_VERSION, FL_MINOR_VERSION, FL_PATCH_VERSION);
+}
+
+// "Toolkit:Type:signal", or "window:signal" for AtkWindow's signals: an
+// emission hook on that signal of every object. 0 when there is no such
+// signal.
+guint AddListener(GSignalEmissionHook listener, const gchar* event_type) {
+  gchar** parts = g_strsplit(event_type, ":", 3);
+  const guint count = g_strv_length(parts);
+  GType type = G_TYPE_INVALID;
+  const gchar* signal = nullptr;
+  if (count == 2 && std::strcmp(parts[0], "window") == 0) {
+    type = ATK_TYPE_WINDOW;
+    signal = parts[1];
+  } else if (count == 3) {
+    type = g_type_from_name(parts[1]);
+    signal = parts[2];
+  }
+  guint id = 0;
+  const guint signal_id =
+      type == G_TYPE_INVALID ? 0 : g_signal_lookup(signal, type);
+  if (signal_id != 0) {
+    gulong hook = g_signal_add_emission_hook(signal_id, 0, listener,
+                                             g_strdup(event_type), g_free);
+    id = ++last_listener;
+    listeners[id] = {signal_id, hook};
+  }
+  g_strfreev(parts);
+  return id;
+}
+
+void RemoveListener(guint id) {
+  auto found = listeners.find(id);
+  if (found == listeners.end()) return;
+  g_signal_remove_emission_hook(found->second.signal, found->second.hook);
+  listeners.erase(found);
+}
+
+}  // namespace
+
+void InstallUtilHooks(AtkObject* root) {
+  root_object = root;
+  auto* util = static_cast<AtkUtilClass*>(g_type_class_ref(ATK_TYPE_UTIL));
+  util->get_root = Root;
+  util->get_toolkit_name = ToolkitName;
+  util->get_toolkit_version = ToolkitVersion;
+  util->add_global_event_listener = AddListener;
+  util->remove_global_event_listener = RemoveListener;
+}
+
+}  // namespace forms::fltk::accessibility

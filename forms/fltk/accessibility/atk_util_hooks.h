@@ -1,0 +1,16 @@
+#ifndef TROVANEL_FORMS_FLTK_ACCESSIBILITY_ATK_UTIL_HOOKS_H_
+#define TROVANEL_FORMS_FLTK_ACCESSIBILITY_ATK_UTIL_HOOKS_H_
+
+#include <atk/atk.h>
+
+namespace forms::fltk::accessibility {
+
+// Makes ATK's global entry points answer for this program: the root object,
+// the toolkit's name and version, and the global event listeners through
+// which the bridge subscribes to the signals of every object. Before the
+// bridge starts; nullptr takes the root away again.
+void InstallUtilHooks(AtkObject* root);
+
+}  // namespace forms::fltk::accessibility
+
+#endif  // TROVANEL_FORMS_FLTK_ACCESSIBILITY_ATK_UTIL_HOOKS_H_

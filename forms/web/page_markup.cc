@@ -1,0 +1,181 @@
+#include "forms/web/page_markup.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "forms/core/geometry.h"
+#include "forms/web/element_ids.h"
+#include "forms/web/html_text.h"
+#include "forms/web/page_style.h"
+
+namespace forms::web {
+namespace {
+
+// The visible controls directly in `container`, in reading order: top to
+// bottom, then left to right, which is also how a screen reader meets them.
+std::vector<const Control*> ShownChildren(const Form& form,
+                                          const Control* container) {
+  std::vector<const Control*> children;
+  for (const auto& control : form.controls()) {
+    if (control->container() == container && control->description().visible) {
+      children.push_back(control.get());
+    }
+  }
+  const FormDescription& layout = form.description();
+  std::stable_sort(children.begin(), children.end(),
+                   [&layout](const Control* a, const Control* b) {
+                     Rect ra = ControlRect(layout, a->description(), kCssDpi);
+                     Rect rb = ControlRect(layout, b->description(), kCssDpi);
+                     return ra.top != rb.top ? ra.top < rb.top
+                                             : ra.left < rb.left;
+                   });
+  return children;
+}
+
+// The label that names a control: a visible label of the same left edge and
+// width, the nearest one above it.
+const Control* LabelAbove(const Form& form, const Control& control) {
+  const FormDescription& layout = form.description();
+  const Rect box = ControlRect(layout, control.description(), kCssDpi);
+  const Control* found = nullptr;
+  int found_top = 0;
+  for (const auto& candidate : form.controls()) {
+    const ControlDescription& d = candidate->description();
+    if (d.kind != ControlKind::kLabel || !d.visible) continue;
+    Rect label = ControlRect(layout, d, kCssDpi);
+    if (label.left == box.left && label.width == box.width &&
+        label.top < box.top && (!found || label.top > found_top)) {
+      found = candidate.get();
+      found_top = label.top;
+    }
+  }
+  return found;
+}
+
+std::string Attribute(std::string_view name, std::string_view value) {
+  return Cat({" ", name, "=\"", HtmlText(value), "\""});
+}
+
+// The start tag of a control's element, without its closing ">".
+std::string Open(std::string_view tag, std::string_view classes,
+                 const ControlDescription& d) {
+  return Cat(
+      {"<", tag, Attribute("class", classes), Attribute("id", ElementId(d))});
+}
+
+std::string ElementOf(const Form& form, const Control& control);
+
+std::string Children(const Form& form, const Control* container) {
+  std::string html;
+  for (const Control* child : ShownChildren(form, container)) {
+    html += ElementOf(form, *child);
+  }
+  return html;
+}
+
+std::string ListElement(const Form& form, const ListBox& list) {
+  const ControlDescription& d = list.description();
+  std::string html =
+      Cat({Open("div", "ctl list", d), R"( role="listbox" tabindex="0")"});
+  if (const Control* label = LabelAbove(form, list)) {
+    html += Attribute("aria-labelledby", ElementId(label->description()));
+  }
+  if (list.current_row() >= 0) {
+    html += Attribute("aria-activedescendant", RowId(d, list.current_row()));
+  }
+  html += ">";
+  for (int16_t row = 0; row < list.row_count(); ++row) {
+    std::string text;
+    (void)list.ItemText(row, &text);
+    html += Cat({"<div", Attribute("id", RowId(d, row)), " role=\"option\"",
+                 Attribute("aria-selected",
+                           row == list.current_row() ? "true" : "false"),
+                 ">", HtmlText(text), "</div>"});
+  }
+  return html + "</div>";
+}
+
+std::string FrameElement(const Form& form, const Control& frame) {
+  const ControlDescription& d = frame.description();
+  std::vector<const Control*> children = ShownChildren(form, &frame);
+  bool only_options =
+      std::all_of(children.begin(), children.end(), [](const Control* child) {
+        return child->kind() == ControlKind::kOptionButton;
+      });
+  return Cat({Open("fieldset", "ctl frame", d),
+              only_options && !children.empty() ? " role=\"radiogroup\">" : ">",
+              "<legend>", HtmlText(d.caption), "</legend>",
+              Children(form, &frame), "</fieldset>"});
+}
+
+std::string OptionElement(const Form& form, const OptionButton& option) {
+  const ControlDescription& d = option.description();
+  // Options of one container are one group, as the model has them.
+  std::string_view group = option.container()
+                               ? option.container()->description().array
+                               : form.description().name;
+  return Cat({Open("label", "ctl option", d), "><input type=\"radio\"",
+              Attribute("name", group), option.chosen() ? " checked" : "", ">",
+              HtmlText(d.caption), "</label>"});
+}
+
+std::string TextElement(const TextBox& text) {
+  const ControlDescription& d = text.description();
+  // Written by the program alone: a polite live region announces each text.
+  std::string_view output = d.locked ? " readonly aria-live=\"polite\"" : "";
+  if (!d.multi_line) {
+    return Cat({Open("input", "ctl text", d), " type=\"text\"", output,
+                Attribute("value", text.text()), ">"});
+  }
+  // The parser drops one line feed right after the tag, never the text's own.
+  return Cat({Open("textarea", "ctl text", d), output, ">\n",
+              HtmlText(text.text()), "</textarea>"});
+}
+
+std::string ElementOf(const Form& form, const Control& control) {
+  const ControlDescription& d = control.description();
+  switch (d.kind) {
+    case ControlKind::kListBox:
+      return ListElement(form, static_cast<const ListBox&>(control));
+    case ControlKind::kFrame:
+      return FrameElement(form, control);
+    case ControlKind::kOptionButton:
+      return OptionElement(form, static_cast<const OptionButton&>(control));
+    case ControlKind::kTextBox:
+      return TextElement(static_cast<const TextBox&>(control));
+    case ControlKind::kLabel:
+      return Cat({Open("div",
+                       d.alignment == Alignment::kCentre ? "ctl label centre"
+                                                         : "ctl label",
+                       d),
+                  ">", HtmlText(d.caption), "</div>"});
+  }
+  return "";
+}
+
+}  // namespace
+
+std::string PageMarkup(const Form& form, const PageFiles& files) {
+  const FormDescription& layout = form.description();
+  std::string html = Cat({"<!DOCTYPE html>\n<html",
+                          Attribute("lang", files.language), ">\n<head>\n"});
+  html += R"(<meta charset="utf-8">)"
+          "\n";
+  html += R"(<meta name="viewport" content="width=device-width">)"
+          "\n";
+  html += Cat({"<title>", HtmlText(layout.title), "</title>\n"});
+  html += Cat({R"(<link rel="icon" type="image/png")",
+               Attribute("href", files.icon), ">\n"});
+  // The module is fetched at once and runs once the markup is parsed; until
+  // it has bound to the form, the form is inert: shown, never half-working.
+  html += Cat({R"(<link rel="preload" as="fetch" crossorigin)",
+               Attribute("href", files.module), ">\n"});
+  html += Cat({"<style>", PageStyle(form), "</style>\n"});
+  html += Cat({"<script defer", Attribute("src", files.script),
+               "></script>\n</head>\n<body>\n"});
+  html += Cat({R"(<div class="form")", Attribute("id", layout.name), " inert>",
+               Children(form, nullptr), "</div>\n</body>\n</html>\n"});
+  return html;
+}
+
+}  // namespace forms::web

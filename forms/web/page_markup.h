@@ -1,0 +1,28 @@
+#ifndef TROVANEL_FORMS_WEB_PAGE_MARKUP_H_
+#define TROVANEL_FORMS_WEB_PAGE_MARKUP_H_
+
+#include <string>
+#include <string_view>
+
+#include "forms/core/form.h"
+
+namespace forms::web {
+
+// What the page needs beyond the form: the language of its texts and the
+// file names of its companions, relative to the page.
+struct PageFiles {
+  std::string_view language;  // e.g. "bg"
+  std::string_view script;    // the module's JavaScript
+  std::string_view module;    // its WebAssembly, fetched early
+  std::string_view icon;      // a PNG
+};
+
+// The whole page of a form: every visible control as a positioned element
+// with its texts and the model's present state, so that the browser paints the
+// form before the module arrives. The form is inert until the module has bound
+// to it; hidden controls are left out.
+std::string PageMarkup(const Form& form, const PageFiles& files);
+
+}  // namespace forms::web
+
+#endif  // TROVANEL_FORMS_WEB_PAGE_MARKUP_H_

@@ -1,0 +1,54 @@
+#ifndef TROVANEL_FORMS_WEB_WEB_FORM_H_
+#define TROVANEL_FORMS_WEB_WEB_FORM_H_
+
+#include <vector>
+
+#include "forms/core/form.h"
+#include "forms/core/keyboard_order.h"
+#include "forms/web/web_keys.h"
+
+namespace forms::web {
+
+// The page of one form: binds to the elements that the generated markup
+// made, mirrors the model into them as its observer, and reports the
+// pupil's input as model actions. Hidden controls have no element.
+class WebForm : public FormObserver {
+ public:
+  explicit WebForm(Form& form);
+  WebForm(const WebForm&) = delete;
+  WebForm& operator=(const WebForm&) = delete;
+
+  // False when the page lacks the form or a visible control's element: a
+  // page made from another table.
+  bool Bind();
+  // The page's icon, a PNG at `url`.
+  void SetIcon(const char* url);
+  // Shows the model's state, takes input and puts the focus on the first
+  // tab stop.
+  void Show();
+  void ReportError(const RuntimeError& error);
+
+  // The pupil's input, by control handle (-1: no control of the form).
+  void OptionClicked(int handle);
+  void RowPressed(int handle, int row);
+  // True when the key was the form's to handle.
+  bool KeyPressed(int handle, Key key, bool shift);
+
+  void ListRowChanged(const ListBox& list) override;
+  void OptionChanged(const OptionButton& option) override;
+  void TextChanged(const TextBox& text) override;
+
+ private:
+  Control* ControlAt(int handle) const;
+  int HandleOf(const Control& control) const;
+  void Focus(const Control* control);
+  void MirrorGroup(const OptionButton& option);
+
+  Form& form_;
+  KeyboardOrder order_;
+  std::vector<bool> bound_;  // by handle
+};
+
+}  // namespace forms::web
+
+#endif  // TROVANEL_FORMS_WEB_WEB_FORM_H_

@@ -1,0 +1,8 @@
+// Where the tests find the repository, the built page and their output.
+import { fileURLToPath } from 'node:url';
+import { join } from 'node:path';
+
+export const kRoot = fileURLToPath(new URL('../../../', import.meta.url));
+export const kDist = process.env.TROVANEL_WEB_DIST || join(kRoot, 'build-web', 'dist');
+export const kOutput = join(kRoot, 'build-web', 'test-output');
+export const kScenarios = join(kRoot, 'tests', 'scenarios');

@@ -1,0 +1,31 @@
+// Writes the Trovanel page at build time: the form's markup from the layout
+// table, so that the browser paints the form before the module arrives.
+//   trovanel_page OUT.html SCRIPT.js MODULE.wasm ICON.png
+
+#include <cstdio>
+#include <fstream>
+#include <string>
+
+#include "forms/web/page_markup.h"
+#include "window/trovanel_app.h"
+
+int main(int argc, char** argv) {
+  if (argc != 5) {
+    std::fprintf(stderr, "usage: %s OUT.html SCRIPT MODULE ICON\n", argv[0]);
+    return 2;
+  }
+  trovanel::TrovanelApp app;
+  app.Load();  // the page opens in the state the window opens in
+  std::string page = forms::web::PageMarkup(app.form(), {.language = "bg",
+                                                         .script = argv[2],
+                                                         .module = argv[3],
+                                                         .icon = argv[4]});
+  std::ofstream out(argv[1], std::ios::binary);
+  out << page;
+  out.close();
+  if (!out) {
+    std::fprintf(stderr, "%s: cannot write %s\n", argv[0], argv[1]);
+    return 1;
+  }
+  return 0;
+}
