@@ -1,8 +1,11 @@
-// Measures programs from exec to their first complete paint, and their
-// resident memory after that, on a bare X display. The probe stands in for
-// the window manager: it holds each top-level window's map request until it
-// has started Damage tracking on it, so no paint can slip past, then counts
-// the window painted once the damaged area covers all of it.
+// Measures programs from exec to their first complete paint, the processor
+// time that took (the program's and the X server's), and their resident
+// memory after that, on a bare X display. The probe stands in for the window
+// manager: it holds each top-level window's map request until it has started
+// Damage tracking on it, so no paint can slip past. The first paint is
+// complete at the last drawing into the window before it rests: a window
+// drawn straight to the screen is covered by its background long before its
+// text arrives, one with a back buffer only by the final copy.
 //
 //   startup_probe RUNS NAME=PROGRAM [NAME=PROGRAM ...]
 //
@@ -14,6 +17,7 @@
 #include <X11/Xutil.h>
 #include <X11/extensions/Xdamage.h>
 #include <signal.h>
+#include <sys/socket.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -31,19 +35,30 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
+// A paint has ended when no drawing follows for this long.
+constexpr auto kPaintRest = std::chrono::milliseconds(100);
+// Resident memory is read this long after the paint ended.
+constexpr auto kSettle = std::chrono::milliseconds(200);
+
 struct Program {
   std::string name;
   std::string path;
   std::vector<double> startup_ms;
+  std::vector<double> cpu_ms;
   std::vector<double> rss_kib;
 };
 
 struct Sample {
   double startup_ms;
+  double cpu_ms;
   double rss_kib;
   int width;
   int height;
 };
+
+double Milliseconds(Clock::duration duration) {
+  return std::chrono::duration<double, std::milli>(duration).count();
+}
 
 long ResidentKib(pid_t pid) {
   std::ifstream status("/proc/" + std::to_string(pid) + "/status");
@@ -59,6 +74,26 @@ long ResidentKib(pid_t pid) {
   return -1;
 }
 
+// Time the process has run on a processor, in ms; 0 when it cannot be read.
+double CpuMs(pid_t pid) {
+  if (pid <= 0) return 0;
+  std::ifstream schedstat("/proc/" + std::to_string(pid) + "/schedstat");
+  double nanoseconds = 0;
+  schedstat >> nanoseconds;
+  return nanoseconds / 1e6;
+}
+
+// The X server's process, when it is on this machine; 0 otherwise.
+pid_t ServerPid(Display* display) {
+  ucred peer{};
+  socklen_t size = sizeof peer;
+  if (getsockopt(ConnectionNumber(display), SOL_SOCKET, SO_PEERCRED, &peer,
+                 &size) != 0) {
+    return 0;
+  }
+  return peer.pid;
+}
+
 pid_t Start(const std::string& path, const std::vector<std::string>& args) {
   pid_t pid = fork();
   if (pid == 0) {
@@ -71,9 +106,11 @@ pid_t Start(const std::string& path, const std::vector<std::string>& args) {
   return pid;
 }
 
-std::optional<Sample> RunOnce(Display* display, int damage_event,
+std::optional<Sample> RunOnce(Display* display, int damage_event, pid_t server,
                               const Program& program,
                               const std::vector<std::string>& args) {
+  XSync(display, False);
+  const double server_cpu_before = CpuMs(server);
   const Clock::time_point start = Clock::now();
   pid_t pid = Start(program.path, args);
   Window window = 0;
@@ -81,10 +118,19 @@ std::optional<Sample> RunOnce(Display* display, int damage_event,
   Region painted = XCreateRegion();
   int width = 0;
   int height = 0;
+  bool covered = false;
+  Clock::time_point last_drawing;
   std::optional<Sample> sample;
   const auto deadline = start + std::chrono::seconds(20);
-  while (!sample && Clock::now() < deadline) {
+  while (Clock::now() < deadline) {
     if (!XPending(display)) {
+      if (covered && Clock::now() - last_drawing >= kPaintRest) {
+        const double cpu_ms = CpuMs(pid) + CpuMs(server) - server_cpu_before;
+        std::this_thread::sleep_for(kSettle - kPaintRest);
+        sample = Sample{Milliseconds(last_drawing - start), cpu_ms,
+                        static_cast<double>(ResidentKib(pid)), width, height};
+        break;
+      }
       std::this_thread::sleep_for(std::chrono::microseconds(200));
       continue;
     }
@@ -114,17 +160,11 @@ std::optional<Sample> RunOnce(Display* display, int damage_event,
     } else if (event.type == damage_event + XDamageNotify) {
       const auto& notify = reinterpret_cast<XDamageNotifyEvent&>(event);
       if (notify.drawable != window) continue;
+      last_drawing = Clock::now();
       XRectangle area = notify.area;
       XUnionRectWithRegion(&area, painted, painted);
-      if (XRectInRegion(painted, 0, 0, width, height) == RectangleIn) {
-        const double ms =
-            std::chrono::duration<double, std::milli>(Clock::now() - start)
-                .count();
-        // Let the program settle after its first paint before measuring.
-        std::this_thread::sleep_for(std::chrono::milliseconds(200));
-        sample =
-            Sample{ms, static_cast<double>(ResidentKib(pid)), width, height};
-      }
+      covered =
+          covered || XRectInRegion(painted, 0, 0, width, height) == RectangleIn;
     }
   }
   kill(pid, SIGTERM);
@@ -163,7 +203,7 @@ int main(int argc, char** argv) {
       return 2;
     }
     programs.push_back(
-        {argument.substr(0, equals), argument.substr(equals + 1), {}, {}});
+        {argument.substr(0, equals), argument.substr(equals + 1), {}, {}, {}});
   }
   Display* display = XOpenDisplay(nullptr);
   int damage_event = 0;
@@ -173,6 +213,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "startup_probe: no display with Damage\n");
     return 1;
   }
+  const pid_t server = ServerPid(display);
   XSelectInput(display, DefaultRootWindow(display),
                SubstructureRedirectMask | SubstructureNotifyMask);
 
@@ -180,7 +221,7 @@ int main(int argc, char** argv) {
   for (int run = 0; run < runs; ++run) {
     for (Program& program : programs) {
       auto sample =
-          RunOnce(display, damage_event, program,
+          RunOnce(display, damage_event, server, program,
                   &program == &programs.front() ? std::vector<std::string>{}
                                                 : size_args);
       if (!sample) {
@@ -193,23 +234,29 @@ int main(int argc, char** argv) {
                      std::to_string(sample->height)};
       }
       program.startup_ms.push_back(sample->startup_ms);
+      program.cpu_ms.push_back(sample->cpu_ms);
       program.rss_kib.push_back(sample->rss_kib);
     }
   }
 
-  std::printf("%d runs each, medians; window %s x %s\n\n", runs,
+  std::printf("%d runs each, interleaved, medians; window %s x %s\n", runs,
               size_args[0].c_str(), size_args[1].c_str());
-  std::printf("%-22s %12s %12s\n", "program", "start-up ms", "RSS KiB");
+  std::printf("processor time: the program's%s, up to its first paint\n\n",
+              server > 0 ? " and the X server's" : "");
+  std::printf("%-22s %12s %12s %12s\n", "program", "start-up ms", "CPU ms",
+              "RSS KiB");
   for (const Program& program : programs) {
-    std::printf("%-22s %12.1f %12.0f\n", program.name.c_str(),
-                Median(program.startup_ms), Median(program.rss_kib));
+    std::printf("%-22s %12.1f %12.1f %12.0f\n", program.name.c_str(),
+                Median(program.startup_ms), Median(program.cpu_ms),
+                Median(program.rss_kib));
   }
   const Program& first = programs.front();
   std::printf("\n");
   for (size_t i = 1; i < programs.size(); ++i) {
-    std::printf("%s / %-22s start-up %.3f x, RSS %.3f x\n", first.name.c_str(),
-                programs[i].name.c_str(),
+    std::printf("%s / %-22s start-up %.3f x, CPU %.3f x, RSS %.3f x\n",
+                first.name.c_str(), programs[i].name.c_str(),
                 Median(first.startup_ms) / Median(programs[i].startup_ms),
+                Median(first.cpu_ms) / Median(programs[i].cpu_ms),
                 Median(first.rss_kib) / Median(programs[i].rss_kib));
   }
   XCloseDisplay(display);

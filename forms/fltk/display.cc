@@ -29,6 +29,10 @@ bool OpenDisplay(std::string* error) {
   // As FLTK sets up its own connection: the user's locale for input.
   std::setlocale(LC_CTYPE, "");
   XSetLocaleModifiers("");
+  // Nothing here takes typed text, so no key sequence needs composing. The
+  // input method would otherwise read the locale's whole compose table
+  // (thousands of lines for UTF-8) before the first paint.
+  setenv("XCOMPOSEFILE", "/dev/null", 0);
   const char* name = std::getenv("DISPLAY");
   Display* display = XOpenDisplay(nullptr);
   if (display == nullptr) {

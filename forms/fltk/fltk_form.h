@@ -43,6 +43,8 @@ class FltkForm : public FormObserver {
   void TextChanged(const TextBox& text) override;
 
  private:
+  class BufferedWindow;
+
   void Build(const Control* container);
   Fl_Widget* Create(Control& control, int x, int y, int width, int height);
   static void OnWindowCallback(Fl_Widget* widget, void* data);

@@ -8,6 +8,8 @@
 // clang-format off
 #include <gtest/gtest.h>
 
+#include <FL/Fl_Pixmap.H>
+#include <FL/Fl_RGB_Image.H>
 #include <X11/Xatom.h>
 #include <X11/Xutil.h>
 #include <X11/keysym.h>
@@ -20,6 +22,7 @@
 #include "forms/core/runtime_error.h"
 #include "forms/core/units.h"
 #include "quiz/quiz_content.h"
+#include "resources/trovanel.xpm"
 #include "tests/gui/child_process.h"
 #include "tests/gui/table_geometry.h"
 #include "tests/gui/x_client.h"
@@ -38,6 +41,22 @@ bool SameRegion(const Capture& a, const Capture& b, const Rect& r) {
     }
   }
   return true;
+}
+
+// The icon as FLTK itself reads the picture (asking the X server about its
+// colours), as the window manager gets it: ARGB, transparent pixels as 0.
+std::vector<long> IconAsFltkReadsIt() {
+  Fl_Pixmap picture(trovanel_xpm);
+  Fl_RGB_Image image(&picture, FL_BLACK);
+  if (image.d() != 4) return {};
+  std::vector<long> argb;
+  const uchar* p = image.array;
+  for (int i = 0; i < image.w() * image.h(); ++i, p += image.d()) {
+    argb.push_back(p[3] == 0 ? 0
+                             : long{p[3]} << 24 | long{p[0]} << 16 |
+                                   long{p[1]} << 8 | long{p[2]});
+  }
+  return argb;
 }
 
 class TrovanelProgram : public ::testing::Test {
@@ -122,6 +141,11 @@ TEST_F(TrovanelProgram, TellsTheWindowManagerItsTitleSizeAndButtons) {
   EXPECT_EQ(icon[0], 32);
   EXPECT_EQ(icon[1], 32);
   EXPECT_EQ(icon.size(), 2u + 32 * 32);
+  std::vector<long> pixels(icon.begin() + 2, icon.end());
+  for (long& pixel : pixels) {  // 32 bits of ARGB, whatever the sign
+    pixel = (pixel >> 24 & 0xff) == 0 ? 0 : pixel & 0xffffffff;
+  }
+  EXPECT_EQ(pixels, IconAsFltkReadsIt());
   ASSERT_NE(process_->Wait(0ms), std::optional<int>(0));
 }
 
