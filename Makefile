@@ -5,7 +5,7 @@ JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
 .PHONY: all deps configure build run test asan windows web web-test serve bench \
-  screenshot clean
+  screenshot reference-images clean
 
 all: build
 
@@ -23,10 +23,11 @@ build: configure
 run: build
 	./build/trovanel
 
-# The headless model and its unit tests under AddressSanitizer and UBSan.
+# The model, the FLTK backend, the unit tests and the in-process window
+# tests under AddressSanitizer and UBSan.
 asan: deps
-	cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DTROVANEL_BACKEND=none \
-	  -DTROVANEL_SANITIZE=ON >/dev/null
+	cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DTROVANEL_SANITIZE=ON \
+	  >/dev/null
 	cmake --build build-asan -j $(JOBS)
 
 windows: deps
@@ -71,6 +72,14 @@ screenshot: build web
 	cmake --build build -j $(JOBS) --target trovanel_test_wm trovanel_drive
 	bash tools/screenshot.sh
 	node tools/page_screenshot.mjs docs/page.png
+
+# Takes the window's reference images again (tests/reference/linux): look at
+# each before committing it.
+reference-images: build
+	cmake --build build -j $(JOBS) --target trovanel_test_wm trovanel_drive
+	python3 tests/support/xvfb_run.py --wm build/tests/support/trovanel_test_wm \
+	  -- tests/gui/reference_images.sh build/trovanel \
+	  build/tests/gui/trovanel_drive build/tests/gui/reference-images --update
 
 clean:
 	rm -rf build build-asan build-windows build-web

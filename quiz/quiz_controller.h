@@ -19,10 +19,6 @@ class QuizController {
   void List1_Click(int16_t index);
   void Option1_Click(int16_t index);
 
-  // Negative: nothing chosen.
-  const forms::Variant& SelectedGait() const { return selected_gait_; }
-  int16_t SelectedDescription() const { return selected_description_; }
-
  private:
   void ResetQuiz();
   void CheckAnswer();

@@ -5,11 +5,12 @@
 #include <FL/fl_draw.H>
 #include <FL/x.H>
 
-#include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "forms/core/geometry.h"
 #include "forms/fltk/error_report.h"
+#include "forms/fltk/form_window.h"
 #include "forms/fltk/frame_widget.h"
 #include "forms/fltk/list_widget.h"
 #include "forms/fltk/option_widget.h"
@@ -31,9 +32,11 @@ Fl_Align LabelAlign(Alignment alignment) {
 // A double-buffered window whose back buffer is a plain pixmap. FLTK's own
 // takes the server's double-buffer extension when there is one, at three
 // round trips and more of the server's time before the first paint.
-class FltkForm::BufferedWindow : public Fl_Double_Window {
+class FltkForm::BufferedWindow : public FormWindow {
  public:
-  BufferedWindow(int width, int height) : Fl_Double_Window(width, height) {}
+  BufferedWindow(int width, int height, const Form& form,
+                 WidgetLookup widget_for)
+      : FormWindow(width, height, form, std::move(widget_for)) {}
   ~BufferedWindow() override { FreeBackBuffer(); }
 
   // Past Fl_Double_Window's flush, which would take the extension: the
@@ -90,7 +93,8 @@ FltkForm::FltkForm(Form& form, int dpi)
   const Rect client = ClientRect(description, dpi);
   const int width = client.width;
   const int height = client.height;
-  window_ = std::make_unique<BufferedWindow>(width, height);
+  window_ = std::make_unique<BufferedWindow>(
+      width, height, form, [this](const Control& c) { return WidgetFor(c); });
   window_->copy_label(std::string(description.title).c_str());
   window_->xclass(std::string(description.name).c_str());
   window_->color(ToFlColor(description.back_color));
@@ -114,11 +118,6 @@ void FltkForm::Build(const Control* container) {
       children.push_back(control.get());
     }
   }
-  // FLTK moves the focus in the order of the children.
-  std::stable_sort(
-      children.begin(), children.end(), [](const Control* a, const Control* b) {
-        return a->description().tab_index < b->description().tab_index;
-      });
   for (Control* control : children) {
     const ControlDescription& d = control->description();
     const Rect rect = ControlRect(form_.description(), d, style_.dpi());
@@ -181,9 +180,8 @@ void FltkForm::SetIcon(const char* const* xpm) {
 void FltkForm::Show() {
   window_->show();
   WriteMotifHints(form_.description(), *window_);
-  for (int i = 0; i < window_->children(); ++i) {
-    if (window_->child(i)->take_focus()) break;
-  }
+  WriteLegacyTitle(form_.description(), *window_);
+  window_->FocusFirst();
 }
 
 void FltkForm::ReportError(const RuntimeError& error) {

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "forms/core/form.h"
+#include "forms/fltk/form_window.h"
 #include "forms/fltk/style.h"
 
 namespace forms::fltk {
@@ -51,7 +52,7 @@ class FltkForm : public FormObserver {
 
   Form& form_;
   Style style_;
-  std::unique_ptr<Fl_Double_Window> window_;
+  std::unique_ptr<FormWindow> window_;
   std::unique_ptr<Fl_RGB_Image> icon_;
   std::map<const Control*, Fl_Widget*> widgets_;
   int exit_status_ = kExitClosed;

@@ -3,8 +3,6 @@
 #include <FL/Fl.H>
 #include <FL/fl_draw.H>
 
-#include <algorithm>
-
 #include "forms/fltk/option_widget.h"
 
 namespace forms::fltk {
@@ -15,63 +13,17 @@ FrameWidget::FrameWidget(int x, int y, int width, int height)
   align(FL_ALIGN_TOP_LEFT | FL_ALIGN_INSIDE);
 }
 
-std::vector<OptionWidget*> FrameWidget::ShownOrder() const {
-  std::vector<OptionWidget*> options;
-  for (int i = 0; i < children(); ++i) {
-    if (auto* option = dynamic_cast<OptionWidget*>(child(i))) {
-      options.push_back(option);
-    }
-  }
-  std::stable_sort(options.begin(), options.end(),
-                   [](const OptionWidget* a, const OptionWidget* b) {
-                     return a->y() < b->y();
-                   });
-  return options;
-}
-
 void FrameWidget::MirrorOptions() {
-  std::vector<OptionWidget*> options = ShownOrder();
-  OptionWidget* stop = options.empty() ? nullptr : options.front();
-  for (OptionWidget* option : options) {
-    option->Mirror();
-    if (option->model().chosen()) stop = option;
-  }
-  for (OptionWidget* option : options) {
-    if (option == stop) {
-      option->set_visible_focus();
-    } else {
-      option->clear_visible_focus();
-    }
+  for (int i = 0; i < children(); ++i) {
+    if (auto* option = dynamic_cast<OptionWidget*>(child(i))) option->Mirror();
   }
 }
 
 int FrameWidget::handle(int event) {
-  if (event != FL_KEYBOARD) return Fl_Group::handle(event);
-  int step;
-  switch (Fl::event_key()) {
-    case FL_Up:
-    case FL_Left:
-      step = -1;
-      break;
-    case FL_Down:
-    case FL_Right:
-      step = 1;
-      break;
-    default:
-      return Fl_Group::handle(event);
-  }
-  std::vector<OptionWidget*> options = ShownOrder();
-  auto focused =
-      std::find_if(options.begin(), options.end(),
-                   [](const OptionWidget* o) { return o == Fl::focus(); });
-  if (focused == options.end()) return Fl_Group::handle(event);
-  // Moving past either end wraps round, as radio groups do on desktops.
-  const int count = static_cast<int>(options.size());
-  const int index = static_cast<int>(focused - options.begin());
-  OptionWidget* target = options[(index + step + count) % count];
-  target->Choose();
-  target->take_focus();
-  return 1;
+  // Keys go on to the window, which moves the focus and the choice; FLTK's
+  // group would move the focus among the options on its own.
+  if (event == FL_KEYBOARD) return 0;
+  return Fl_Group::handle(event);
 }
 
 void FrameWidget::draw() {

@@ -3,7 +3,11 @@
 #include <FL/Fl.H>
 
 #include <algorithm>
+#include <optional>
 #include <string>
+
+#include "forms/core/list_keys.h"
+#include "forms/core/utf8.h"
 
 namespace forms::fltk {
 
@@ -46,32 +50,54 @@ void ListWidget::OnChanged(Fl_Widget* widget, void*) {
   self->Select(self->shown_row());
 }
 
+int ListWidget::PageRows() const {
+  int x, y, width, height;
+  bbox(x, y, width, height);
+  void* first = item_first();
+  return first == nullptr ? 1 : std::max(height / item_height(first), 1);
+}
+
 int ListWidget::handle(int event) {
-  if (event != FL_KEYBOARD || list_.row_count() == 0) {
+  if (event != FL_KEYBOARD || list_.row_count() == 0 ||
+      Fl::event_state(FL_CTRL | FL_ALT | FL_META)) {
     return Fl_Hold_Browser::handle(event);
   }
-  const int last = list_.row_count() - 1;
-  const int current = list_.current_row();
-  int row;
+  std::optional<ListKey> key;
   switch (Fl::event_key()) {
     case FL_Up:
     case FL_Left:
-      row = current < 0 ? 0 : std::max(current - 1, 0);
+      key = ListKey::kUp;
       break;
     case FL_Down:
     case FL_Right:
-      row = current < 0 ? 0 : std::min(current + 1, last);
+      key = ListKey::kDown;
       break;
     case FL_Home:
-      row = 0;
+      key = ListKey::kHome;
       break;
     case FL_End:
-      row = last;
+      key = ListKey::kEnd;
       break;
-    default:
-      return Fl_Hold_Browser::handle(event);
+    case FL_Page_Up:
+      key = ListKey::kPageUp;
+      break;
+    case FL_Page_Down:
+      key = ListKey::kPageDown;
+      break;
+    case FL_Enter:
+    case FL_KP_Enter:
+      return 1;  // chooses nothing, as everywhere in the window
+    default: {
+      // A typed character: the next row that starts with it.
+      const auto typed = static_cast<unsigned char>(Fl::event_text()[0]);
+      if (typed < 0x20 || typed == 0x7F) return Fl_Hold_Browser::handle(event);
+      const int16_t row =
+          RowStartingWith(list_, FirstCodePoint(Fl::event_text()));
+      if (row >= 0) Select(row);
+      return 1;
+    }
   }
-  Select(row);
+  Select(RowAfterKey(list_, *key, topline() - 1, PageRows()));
   return 1;
 }
 

@@ -8,10 +8,11 @@
 
 namespace forms::fltk {
 
-// A list box: shows the model's rows and current row; a click or an arrow
-// key becomes form.UserSelectsRow. The arrow keys are worked out from the
-// model's current row, not from FLTK's own key handling, which skips row 0
-// when nothing is selected.
+// A list box: shows the model's rows and current row; a click or a key
+// (arrows, Home, End, Page Up, Page Down, a row's first letter) becomes
+// form.UserSelectsRow. The keys are worked out from the model's current row
+// (forms/core/list_keys.h), not by FLTK, which skips row 0 when nothing is
+// selected and knows no Page keys or letters.
 class ListWidget : public Fl_Hold_Browser {
  public:
   ListWidget(Form& form, ListBox& list, const Style& style, int x, int y,
@@ -28,6 +29,8 @@ class ListWidget : public Fl_Hold_Browser {
  private:
   static void OnChanged(Fl_Widget* widget, void*);
   void Select(int row);
+  // How many rows the list shows whole.
+  int PageRows() const;
 
   Form& form_;
   ListBox& list_;

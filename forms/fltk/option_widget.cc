@@ -1,5 +1,7 @@
 #include "forms/fltk/option_widget.h"
 
+#include <FL/Fl.H>
+
 #include "forms/fltk/frame_widget.h"
 
 namespace forms::fltk {
@@ -19,18 +21,28 @@ void OptionWidget::Mirror() { value(option_.chosen() ? 1 : 0); }
 
 void OptionWidget::Choose() {
   if (!form_.failed()) form_.UserChoosesOption(option_);
-  // FLTK has already un-chosen the siblings on its own; show the model again.
+  MirrorGroup();
+  // The pupil's choice, by mouse or key, takes the focus with it.
+  if (option_.chosen()) take_focus();
+}
+
+// FLTK un-chooses the siblings on its own; the group shows the model again.
+void OptionWidget::MirrorGroup() {
   if (auto* frame = dynamic_cast<FrameWidget*>(parent())) {
     frame->MirrorOptions();
   } else {
     Mirror();
   }
-  // The pupil's choice, by mouse or key, takes the focus with it.
-  if (option_.chosen()) take_focus();
 }
 
 void OptionWidget::OnPressed(Fl_Widget* widget, void*) {
-  static_cast<OptionWidget*>(widget)->Choose();
+  auto* self = static_cast<OptionWidget*>(widget);
+  // A press released off the option is taken back: it chooses nothing.
+  if (Fl::event() == FL_RELEASE && !Fl::event_inside(self)) {
+    self->MirrorGroup();
+  } else {
+    self->Choose();
+  }
 }
 
 }  // namespace forms::fltk

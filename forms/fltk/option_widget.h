@@ -9,7 +9,8 @@ namespace forms::fltk {
 
 // An option button: shows whether the model's option is chosen; a click or
 // Space becomes form.UserChoosesOption, also on the option already chosen
-// (the model decides what that raises).
+// (the model decides what that raises). A press released off the option
+// chooses nothing.
 class OptionWidget : public Fl_Round_Button {
  public:
   OptionWidget(Form& form, OptionButton& option, int x, int y, int width,
@@ -21,6 +22,7 @@ class OptionWidget : public Fl_Round_Button {
 
  private:
   static void OnPressed(Fl_Widget* widget, void*);
+  void MirrorGroup();
 
   Form& form_;
   OptionButton& option_;

@@ -4,6 +4,10 @@
 #include <FL/Fl_Widget.H>
 #include <FL/fl_draw.H>
 
+#include <set>
+#include <string>
+#include <utility>
+
 #include "forms/core/units.h"
 
 namespace forms::fltk {
@@ -11,21 +15,23 @@ namespace forms::fltk {
 namespace {
 
 // FLTK reads the first character of a font name as its style: ' ' is plain.
-std::string PlainFontName(const FontDescription& font) {
+// It keeps the pointer it is given and reads it again whenever a font is set
+// later, for as long as the process lives: the names are never freed.
+const char* LastingFontName(const FontDescription& font) {
+  static auto* names = new std::set<std::string>;
   std::string name(1, font.italic ? (font.weight > 400 ? 'P' : 'I')
                                   : (font.weight > 400 ? 'B' : ' '));
   name += font.name;
-  return name;
+  return names->insert(std::move(name)).first->c_str();
 }
 
 }  // namespace
 
 Style::Style(const FontDescription& font, int dpi)
-    : font_name_(PlainFontName(font)),
-      font_(FL_FREE_FONT),
+    : font_(FL_FREE_FONT),
       dpi_(dpi),
       font_pixels_(PointsToPixels(font.points, dpi)) {
-  Fl::set_font(font_, font_name_.c_str());
+  Fl::set_font(font_, LastingFontName(font));
   // FLTK measures in a font by switching to it and back to the current one;
   // with ours current, the default sans face is never opened.
   fl_font(font_, font_pixels_);

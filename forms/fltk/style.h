@@ -28,7 +28,6 @@ class Style {
   void Apply(const ControlDescription& description, Fl_Widget& widget) const;
 
  private:
-  std::string font_name_;  // FLTK keeps the pointer
   Fl_Font font_;
   int dpi_;
   int font_pixels_;

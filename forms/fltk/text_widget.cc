@@ -14,9 +14,28 @@ TextWidget::TextWidget(const TextBox& text, const Style& style, int x, int y,
   textfont(style.font());
   textsize(style.font_pixels());
   buffer(&buffer_);
-  wrap_mode(WRAP_AT_BOUNDS, 0);
   scrollbar_align(FL_ALIGN_RIGHT);
+  wrap_mode(WRAP_AT_BOUNDS, 0);
+  // Laid out now (resize below): wrap at that width for good, so that the
+  // lines never depend on whether the scroll bar is needed.
+  wrap_mode(WRAP_AT_PIXEL, text_area.w);
   Mirror();
+}
+
+void TextWidget::resize(int x, int y, int width, int height) {
+  Fl_Text_Display::resize(x, y, width, height);
+  // FLTK hides the scroll bar while the text fits; a text box keeps it,
+  // inactive.
+  if (mVScrollBar->visible()) {
+    mVScrollBar->activate();
+    return;
+  }
+  const int bar = scrollbar_width();
+  mVScrollBar->resize(x + Fl::box_dx(box()) + width - Fl::box_dw(box()) - bar,
+                      y + Fl::box_dy(box()), bar, height - Fl::box_dh(box()));
+  mVScrollBar->set_visible();
+  mVScrollBar->deactivate();
+  text_area.w -= bar;
 }
 
 TextWidget::~TextWidget() {

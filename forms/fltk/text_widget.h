@@ -13,7 +13,8 @@
 namespace forms::fltk {
 
 // A read-only text box: the model's text, wrapped at the right edge, with a
-// vertical scroll bar only. The pupil can scroll it but never type into it.
+// vertical scroll bar only, always shown (inactive while the text fits). The
+// pupil can scroll it but never type into it.
 class TextWidget : public Fl_Text_Display {
  public:
   TextWidget(const TextBox& text, const Style& style, int x, int y, int width,
@@ -26,6 +27,7 @@ class TextWidget : public Fl_Text_Display {
   void Mirror();
 
   int handle(int event) override;
+  void resize(int x, int y, int width, int height) override;
 
   // CR LF (and a lone CR) become LF, which is all FLTK breaks lines on.
   static std::string ForDisplay(std::string_view text);

@@ -2,6 +2,10 @@
 
 #include <FL/Fl_Window.H>
 #include <FL/x.H>
+#include <X11/Xatom.h>
+#include <X11/Xutil.h>
+
+#include <string>
 
 namespace forms::fltk {
 
@@ -46,6 +50,23 @@ void WriteMotifHints(const FormDescription& form, const Fl_Window& window) {
   Atom property = XInternAtom(fl_display, "_MOTIF_WM_HINTS", False);
   XChangeProperty(fl_display, fl_xid(&window), property, property, 32,
                   PropModeReplace, reinterpret_cast<unsigned char*>(hints), 5);
+}
+
+void WriteLegacyTitle(const FormDescription& form, const Fl_Window& window) {
+  std::string title(form.title);
+  char* list[] = {title.data()};
+  XTextProperty property{};
+  const bool converted =
+      Xutf8TextListToTextProperty(fl_display, list, 1, XCompoundTextStyle,
+                                  &property) == Success;
+  if (!converted) {
+    if (property.value != nullptr) XFree(property.value);
+    property = {reinterpret_cast<unsigned char*>(title.data()),
+                XInternAtom(fl_display, "UTF8_STRING", False), 8, title.size()};
+  }
+  XSetWMName(fl_display, fl_xid(&window), &property);
+  XSetWMIconName(fl_display, fl_xid(&window), &property);
+  if (converted) XFree(property.value);
 }
 
 }  // namespace forms::fltk

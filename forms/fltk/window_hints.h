@@ -13,6 +13,12 @@ namespace forms::fltk {
 // after both.
 void WriteMotifHints(const FormDescription& form, const Fl_Window& window);
 
+// FLTK writes WM_NAME and WM_ICON_NAME as UTF-8 bytes typed STRING, which
+// means Latin-1: a window manager that reads only these shows garbage.
+// Rewrites both as compound text (UTF8_STRING where the locale cannot
+// convert). Call after show().
+void WriteLegacyTitle(const FormDescription& form, const Fl_Window& window);
+
 }  // namespace forms::fltk
 
 #endif  // TROVANEL_FORMS_FLTK_WINDOW_HINTS_H_

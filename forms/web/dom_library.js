@@ -88,11 +88,16 @@ mergeInto(LibraryManager.library, {
     });
     document.addEventListener('mouseup', function() { pressedList = null; });
     document.addEventListener('keydown', function(event) {
+      if (event.altKey || event.ctrlKey || event.metaKey || form.inert) return;
       var key = keys[event.key];
-      if (!key || event.altKey || event.ctrlKey || event.metaKey || form.inert) return;
+      // Otherwise one typed character (not Space, which the options take).
+      var typed = !key && Array.from(event.key).length === 1 &&
+                  event.key !== ' ' ? event.key.codePointAt(0) : 0;
+      if (!key && !typed) return;
       var handled = call(function() {
-        return _FormsWebKeyPressed(page, handleOf(document.activeElement),
-                                      key, event.shiftKey ? 1 : 0);
+        var handle = handleOf(document.activeElement);
+        return key ? _FormsWebKeyPressed(page, handle, key, event.shiftKey ? 1 : 0)
+                   : _FormsWebCharTyped(page, handle, typed);
       });
       if (handled) event.preventDefault();
     });

@@ -19,4 +19,10 @@ EMSCRIPTEN_KEEPALIVE int FormsWebKeyPressed(void* page, int handle, int key,
       handle, static_cast<forms::web::Key>(key), shift != 0);
 }
 
+EMSCRIPTEN_KEEPALIVE int FormsWebCharTyped(void* page, int handle,
+                                           int code_point) {
+  return static_cast<forms::web::WebForm*>(page)->CharTyped(
+      handle, static_cast<char32_t>(code_point));
+}
+
 }  // extern "C"

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "forms/core/list_keys.h"
 #include "forms/web/dom.h"
 #include "forms/web/element_ids.h"
 
@@ -125,6 +126,14 @@ bool WebForm::KeyPressed(int handle, Key key, bool shift) {
     return true;
   }
   return false;  // the text box scrolls by itself
+}
+
+bool WebForm::CharTyped(int handle, char32_t typed) {
+  auto* list = dynamic_cast<ListBox*>(ControlAt(handle));
+  if (list == nullptr) return false;
+  const int16_t row = RowStartingWith(*list, typed);
+  if (row >= 0) form_.UserSelectsRow(*list, row);
+  return true;
 }
 
 void WebForm::ListRowChanged(const ListBox& list) {

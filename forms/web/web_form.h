@@ -33,6 +33,8 @@ class WebForm : public FormObserver {
   void RowPressed(int handle, int row);
   // True when the key was the form's to handle.
   bool KeyPressed(int handle, Key key, bool shift);
+  // A typed character: in a list, the next row that starts with it.
+  bool CharTyped(int handle, char32_t typed);
 
   void ListRowChanged(const ListBox& list) override;
   void OptionChanged(const OptionButton& option) override;

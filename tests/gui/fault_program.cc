@@ -1,27 +1,14 @@
-// Trovanel on a layout whose gait-key list has lost its rows: the first
-// check that reads a gait's key fails as a control call, so the run-time
-// error report can be seen end to end. Built for the tests only.
-
-#include <array>
-#include <vector>
+// Trovanel on a layout whose gait-key list has lost all but its first row:
+// the first check that reads another gait's key fails as a control call, so
+// the run-time error report can be seen end to end. Built for the tests only.
 
 #include "forms/fltk/program.h"
 #include "resources/trovanel.xpm"
+#include "tests/support/changed_layout.h"
 #include "window/trovanel_app.h"
-#include "window/trovanel_layout.h"
 
 int main() {
-  const forms::FormDescription& layout = trovanel::TrovanelLayout();
-  std::vector<forms::ControlDescription> controls(layout.controls.begin(),
-                                                  layout.controls.end());
-  for (auto& control : controls) {
-    if (control.array == trovanel::kListArray &&
-        control.member == trovanel::kGaitKeyList) {
-      control.rows = control.rows.first(1);
-    }
-  }
-  forms::FormDescription faulty = layout;
-  faulty.controls = controls;
-  trovanel::TrovanelApp app(faulty);
+  const auto faulty = trovanel_test::ChangedLayout::ShortGaitKeys(1);
+  trovanel::TrovanelApp app(faulty.layout());
   return forms::fltk::RunForm(app.form(), trovanel_xpm);
 }

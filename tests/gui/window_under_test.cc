@@ -3,21 +3,23 @@
 #include <FL/Fl.H>
 #include <FL/Fl_Hold_Browser.H>
 #include <FL/Fl_Round_Button.H>
-#include <FL/Fl_Text_Display.H>
 #include <FL/fl_draw.H>
 #include <FL/x.H>
 
+#include <cstdio>
 #include <cstdlib>
 
 #include "forms/fltk/display.h"
 #include "forms/fltk/text_widget.h"
-#include "quiz/quiz_content.h"
-#include "tests/gui/table_geometry.h"
+#include "tests/support/form_lookup.h"
 #include "window/trovanel_layout.h"
 
 namespace trovanel_test {
 
 namespace {
+
+using trovanel::kListArray;
+using trovanel::kOptionArray;
 
 Display* OpenedDisplay() {
   static Display* display = [] {
@@ -60,77 +62,77 @@ void WindowUnderTest::Pump() {
   }
 }
 
-const forms::Control& WindowUnderTest::Control(const char* array,
-                                               int16_t member) {
-  forms::Control* control = nullptr;
-  forms::CheckStatus(app_.form().Find(array, member, &control));
-  return *control;
-}
-
-Fl_Widget* WindowUnderTest::Widget(const char* array, int16_t member) {
-  return window_->WidgetFor(Control(array, member));
-}
-
-void WindowUnderTest::RootRect(const forms::Control& control, int* x, int* y,
-                               int* width, int* height) {
-  input_.Origin(fl_xid(&window_->window()), x, y);
-  Rect rect = TableRect(control.description());
-  *x += rect.left;
-  *y += rect.top;
-  *width = rect.width;
-  *height = rect.height;
-}
-
-void WindowUnderTest::ClickControl(const char* array, int16_t member, double fx,
-                                   double fy) {
-  int x, y, width, height;
-  RootRect(Control(array, member), &x, &y, &width, &height);
-  input_.ClickAt(x + static_cast<int>(width * fx),
-                 y + static_cast<int>(height * fy));
+void WindowUnderTest::ClickAt(const forms::Control& control, double fx,
+                              double fy) {
+  input_.ClickAt(input_.ControlPoint(
+      fl_xid(&window_->window()), control.array(), control.member(), fx, fy));
   Pump();
 }
 
-void WindowUnderTest::ClickOption(int16_t member) {
-  ClickControl(trovanel::kOptionArray, member);
+void WindowUnderTest::ClickOption(int member) {
+  ClickAt(FindControl(form(), kOptionArray, static_cast<int16_t>(member)), 0.5,
+          0.5);
 }
 
 void WindowUnderTest::ClickRow(int row) {
-  const auto& list = Control(trovanel::kListArray, trovanel::kDescriptionList);
+  const auto& list =
+      FindControl(form(), kListArray, trovanel::kDescriptionList);
   auto* browser = static_cast<Fl_Hold_Browser*>(window_->WidgetFor(list));
-  int x, y, width, height;
-  RootRect(list, &x, &y, &width, &height);
   fl_font(browser->textfont(), browser->textsize());
   const int row_height = fl_height();
-  input_.ClickAt(x + width / 3, y + Fl::box_dy(browser->box()) +
-                                    row * row_height + row_height / 2);
+  const double top =
+      Fl::box_dy(browser->box()) + row * row_height + row_height / 2;
+  ClickAt(list, 1.0 / 3, top / browser->h());
+}
+
+void WindowUnderTest::PressBack(int member) {
+  const Window window = fl_xid(&window_->window());
+  input_.DragFromTo(
+      input_.ControlPoint(window, kOptionArray, static_cast<int16_t>(member)),
+      input_.ControlPoint(window, trovanel::kLabelArray, 0));
   Pump();
 }
 
-void WindowUnderTest::Key(unsigned long keysym, unsigned long modifier) {
-  input_.PressKey(keysym, modifier);
+bool WindowUnderTest::Key(std::string_view name) {
+  const bool known = input_.PressKey(name);
   Pump();
+  return known;
 }
 
 std::string WindowUnderTest::ShownMessage() {
-  auto* text = static_cast<forms::fltk::TextWidget*>(
-      Widget(trovanel::kTextArray, trovanel::kMessageBox));
+  auto* text = static_cast<forms::fltk::TextWidget*>(window_->WidgetFor(
+      FindControl(form(), trovanel::kTextArray, trovanel::kMessageBox)));
   return text->shown_text();
 }
 
 int WindowUnderTest::ShownRow() {
-  auto* browser = static_cast<Fl_Hold_Browser*>(
-      Widget(trovanel::kListArray, trovanel::kDescriptionList));
+  auto* browser = static_cast<Fl_Hold_Browser*>(window_->WidgetFor(
+      FindControl(form(), kListArray, trovanel::kDescriptionList)));
   return browser->value() - 1;
 }
 
 int WindowUnderTest::ShownOption() {
   int shown = -1;
-  for (int16_t member = 0; member < quiz::kGaitCount; ++member) {
-    auto* button =
-        static_cast<Fl_Round_Button*>(Widget(trovanel::kOptionArray, member));
-    if (button->value()) shown = shown == -1 ? member : -2;
+  for (const auto& control : form().controls()) {
+    if (control->array() != kOptionArray) continue;
+    auto* button = static_cast<Fl_Round_Button*>(window_->WidgetFor(*control));
+    if (button->value()) shown = shown == -1 ? control->member() : -2;
   }
   return shown;
+}
+
+std::string WindowUnderTest::Focus() {
+  for (const auto& control : form().controls()) {
+    if (Fl::focus() == nullptr || Fl::focus() != window_->WidgetFor(*control)) {
+      continue;
+    }
+    if (control->array() == kOptionArray) {
+      return "option " + std::to_string(control->member());
+    }
+    if (control->array() == kListArray) return "list";
+    if (control->array() == trovanel::kTextArray) return "message";
+  }
+  return "elsewhere";
 }
 
 }  // namespace trovanel_test

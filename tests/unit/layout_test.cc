@@ -3,22 +3,11 @@
 #include <utility>
 
 #include "forms/core/form.h"
-#include "forms/core/units.h"
 #include "gtest/gtest.h"
-#include "quiz/quiz_content.h"
 #include "window/trovanel_layout.h"
 
 namespace trovanel {
 namespace {
-
-const forms::ControlDescription& Control(std::string_view array,
-                                         int16_t member) {
-  for (const auto& control : TrovanelLayout().controls) {
-    if (control.array == array && control.member == member) return control;
-  }
-  ADD_FAILURE() << array << "(" << member << ") missing";
-  return TrovanelLayout().controls.front();
-}
 
 TEST(LayoutTest, BuildsIntoAFormOfThirteenUniqueControls) {
   forms::Form form(TrovanelLayout());  // rejects duplicates, late containers
@@ -40,40 +29,6 @@ TEST(LayoutTest, OnlyTheKeyListsAndTheMottoAreHidden) {
   }
   EXPECT_EQ(hidden, (std::set<std::pair<std::string, int>>{
                         {kListArray, 1}, {kListArray, 2}, {kTextArray, 1}}));
-}
-
-TEST(LayoutTest, ClientAreaIs527By345PixelsAt96Dpi) {
-  const auto& layout = TrovanelLayout();
-  EXPECT_EQ(forms::TwipsToPixels(layout.client_width, 96), 527);
-  EXPECT_EQ(forms::TwipsToPixels(layout.client_height, 96), 345);
-}
-
-TEST(LayoutTest, OptionsAreStackedInIndexOrderInsideTheFrame) {
-  for (int16_t gait = 0; gait < 5; ++gait) {
-    const auto& option = Control(kOptionArray, gait);
-    EXPECT_EQ(option.container, kFrameName);
-    EXPECT_EQ(option.caption, quiz::kGaitCaptions[gait]);
-    if (gait > 0) {
-      EXPECT_GT(option.top, Control(kOptionArray, gait - 1).top);
-    }
-    // Each option lies wholly inside the frame.
-    const auto& frame = Control(kFrameName, forms::kNoMember);
-    EXPECT_LE(option.left + option.width, frame.width);
-    EXPECT_LE(option.top + option.height, frame.height);
-  }
-}
-
-TEST(LayoutTest, ListsHoldTheContentRowsInOrder) {
-  auto rows = [](int16_t member) {
-    const auto& list = Control(kListArray, member).rows;
-    return std::vector<std::string_view>(list.begin(), list.end());
-  };
-  using Rows = std::vector<std::string_view>;
-  EXPECT_EQ(rows(kDescriptionList),
-            Rows(quiz::kDescriptions.begin(), quiz::kDescriptions.end()));
-  EXPECT_EQ(rows(kGaitKeyList), (Rows{"2", "3", "4", "1", "0"}));
-  EXPECT_EQ(rows(kDescriptionKeyList), (Rows{"4", "1", "0", "3", "2"}));
-  EXPECT_EQ(Control(kTextArray, kMessageBox).caption, quiz::kStartText);
 }
 
 }  // namespace

@@ -1,10 +1,8 @@
 #include "quiz/quiz_content.h"
 
-#include <set>
 #include <string>
 
 #include "gtest/gtest.h"
-#include "quiz_harness.h"
 
 namespace quiz {
 namespace {
@@ -48,22 +46,6 @@ TEST(QuizContentTest, TitleEndsWithTwoBlanksAndTheFixedName) {
   ASSERT_GT(kWindowTitle.size(), fixed.size());
   EXPECT_EQ(kWindowTitle.substr(kWindowTitle.size() - fixed.size()), fixed);
   EXPECT_NE(kWindowTitle[kWindowTitle.size() - fixed.size() - 1], ' ');
-}
-
-TEST(QuizContentTest, KeysArePermutationsThatPairExactlyTheRightAnswers) {
-  std::set<std::string_view> gait_keys(kGaitKeys.begin(), kGaitKeys.end());
-  std::set<std::string_view> description_keys(kDescriptionKeys.begin(),
-                                              kDescriptionKeys.end());
-  const std::set<std::string_view> digits = {"0", "1", "2", "3", "4"};
-  EXPECT_EQ(gait_keys, digits);
-  EXPECT_EQ(description_keys, digits);
-  for (int gait = 0; gait < kGaitCount; ++gait) {
-    for (int row = 0; row < kDescriptionCount; ++row) {
-      EXPECT_EQ(kGaitKeys[gait] == kDescriptionKeys[row],
-                trovanel::testing::kRightRowOfGait[gait] == row)
-          << "gait " << gait << ", row " << row;
-    }
-  }
 }
 
 }  // namespace

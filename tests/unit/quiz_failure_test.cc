@@ -1,6 +1,4 @@
-#include <algorithm>
 #include <array>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -9,44 +7,21 @@
 #include "quiz/quiz_content.h"
 #include "quiz/quiz_controller.h"
 #include "quiz_harness.h"
+#include "tests/support/changed_layout.h"
+#include "tests/support/form_lookup.h"
 #include "window/form_quiz_view.h"
 #include "window/trovanel_layout.h"
 
 namespace trovanel::testing {
 namespace {
 
-using forms::ControlDescription;
 using forms::ErrorCode;
 using quiz::kMissingChoiceMessage;
-
-// The Trovanel layout with one control changed or removed: how faults are
-// injected into a real form.
-class ChangedLayout {
- public:
-  explicit ChangedLayout(
-      const std::function<void(std::vector<ControlDescription>&)>& change)
-      : controls_(TrovanelLayout().controls.begin(),
-                  TrovanelLayout().controls.end()),
-        layout_(TrovanelLayout()) {
-    change(controls_);
-    layout_.controls = controls_;
-  }
-  static auto List(int16_t member) {
-    return [member](const ControlDescription& control) {
-      return control.array == kListArray && control.member == member;
-    };
-  }
-  const forms::FormDescription& layout() const { return layout_; }
-
- private:
-  std::vector<ControlDescription> controls_;
-  forms::FormDescription layout_;
-};
+using trovanel_test::ChangedLayout;
+using trovanel_test::FindControl;
 
 TEST(QuizFailureTest, AnAbsentKeyListEndsTheCheckAndIsReported) {
-  ChangedLayout changed([](auto& controls) {
-    std::erase_if(controls, ChangedLayout::List(kDescriptionKeyList));
-  });
+  const ChangedLayout changed(kListArray, kDescriptionKeyList);
   QuizHarness quiz(changed.layout());
   quiz.ChooseGait(1);
   EXPECT_EQ(quiz.Message(), kMissingChoiceMessage);
@@ -64,12 +39,7 @@ TEST(QuizFailureTest, AnAbsentKeyListEndsTheCheckAndIsReported) {
 }
 
 TEST(QuizFailureTest, AKeyListWithTooFewRowsIsARowOutOfRange) {
-  const std::array<std::string_view, 3> short_keys = {"2", "3", "4"};
-  ChangedLayout changed([&](auto& controls) {
-    std::find_if(controls.begin(), controls.end(),
-                 ChangedLayout::List(kGaitKeyList))
-        ->rows = short_keys;
-  });
+  const auto changed = ChangedLayout::ShortGaitKeys(3);
   QuizHarness quiz(changed.layout());
   quiz.ChooseRow(0);
   quiz.ChooseGait(2);
@@ -84,10 +54,8 @@ TEST(QuizFailureTest, AKeyListWithTooFewRowsIsARowOutOfRange) {
 TEST(QuizFailureTest, KeyTextsAreConvertedAtEveryCheck) {
   const std::array<std::string_view, 5> description_keys = {"2.5", " 1abc",
                                                             "99999", "3", "2"};
-  ChangedLayout changed([&](auto& controls) {
-    std::find_if(controls.begin(), controls.end(),
-                 ChangedLayout::List(kDescriptionKeyList))
-        ->rows = description_keys;
+  const ChangedLayout changed(kListArray, kDescriptionKeyList, [&](auto& list) {
+    list.rows = description_keys;
   });
   QuizHarness quiz(changed.layout());
   quiz.ChooseGait(0);  // key "2"
@@ -136,13 +104,11 @@ TEST(QuizFailureTest, AFailingControlCallLeavesTheHandlerAtOnce) {
       [&](const forms::RuntimeError& e) { reports.push_back(e.code()); });
   form.Load();
 
-  forms::ListBox* list = nullptr;
-  forms::OptionButton* option = nullptr;
-  forms::CheckStatus(form.FindAs(kListArray, kDescriptionList, &list));
-  forms::CheckStatus(form.FindAs(kOptionArray, 0, &option));
-  form.UserSelectsRow(*list, 4);
+  form.UserSelectsRow(
+      FindControl<forms::ListBox>(form, kListArray, kDescriptionList), 4);
   EXPECT_EQ(view.messages(), 1);
-  form.UserChoosesOption(*option);
+  form.UserChoosesOption(
+      FindControl<forms::OptionButton>(form, kOptionArray, 0));
   EXPECT_EQ(reports, std::vector<ErrorCode>{ErrorCode::kControlCallFailed});
   EXPECT_EQ(view.messages(), 1);
 }

@@ -1,19 +1,15 @@
 #ifndef TROVANEL_TESTS_UNIT_QUIZ_HARNESS_H_
 #define TROVANEL_TESTS_UNIT_QUIZ_HARNESS_H_
 
-#include <array>
 #include <string>
 #include <vector>
 
 #include "forms/core/form.h"
+#include "tests/support/form_lookup.h"
 #include "window/trovanel_app.h"
 #include "window/trovanel_layout.h"
 
 namespace trovanel::testing {
-
-// The right answers, written down here apart from the content tables: the
-// description row that belongs to each gait.
-inline constexpr std::array<int, 5> kRightRowOfGait = {4, 3, 0, 1, 2};
 
 // The real form with the real controller, acted on as the pupil would.
 class QuizHarness {
@@ -27,41 +23,30 @@ class QuizHarness {
   }
 
   void ChooseGait(int16_t gait) {
-    app_.form().UserChoosesOption(Get<forms::OptionButton>(kOptionArray, gait));
+    app_.form().UserChoosesOption(
+        trovanel_test::FindControl<forms::OptionButton>(app_.form(),
+                                                        kOptionArray, gait));
   }
   void ChooseRow(int16_t row) {
     app_.form().UserSelectsRow(List(kDescriptionList), row);
   }
 
   std::string Message() {
-    return Get<forms::TextBox>(kTextArray, kMessageBox).text();
+    return trovanel_test::FindControl<forms::TextBox>(app_.form(), kTextArray,
+                                                      kMessageBox)
+        .text();
   }
   forms::ListBox& List(int16_t member) {
-    return Get<forms::ListBox>(kListArray, member);
+    return trovanel_test::FindControl<forms::ListBox>(app_.form(), kListArray,
+                                                      member);
   }
-  // The one chosen option, or -1.
   int ChosenGait() {
-    int chosen = -1;
-    for (int16_t gait = 0; gait < 5; ++gait) {
-      if (Get<forms::OptionButton>(kOptionArray, gait).chosen()) {
-        if (chosen != -1) return -2;  // two at once is a fault
-        chosen = gait;
-      }
-    }
-    return chosen;
+    return trovanel_test::ChosenMember(app_.form(), kOptionArray);
   }
 
-  TrovanelApp& app() { return app_; }
   const std::vector<forms::ErrorCode>& reports() const { return reports_; }
 
  private:
-  template <typename T>
-  T& Get(const char* array, int16_t member) {
-    T* control = nullptr;
-    forms::CheckStatus(app_.form().FindAs(array, member, &control));
-    return *control;
-  }
-
   TrovanelApp app_;
   std::vector<forms::ErrorCode> reports_;
 };

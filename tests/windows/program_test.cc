@@ -9,9 +9,9 @@
 
 #include "forms/core/runtime_error.h"
 #include "forms/core/units.h"
-#include "tests/gui/child_process.h"
-#include "tests/gui/x_client.h"
-#include "tests/windows/color_probes.h"
+#include "tests/support/child_process.h"
+#include "tests/support/x_client.h"
+#include "tests/support/color_probes.h"
 #include "window/trovanel_layout.h"
 
 namespace {
@@ -37,12 +37,12 @@ TEST(WindowsProgramTest, OpensShowsTheLayoutAndClosesWithStatusZero) {
   ASSERT_FALSE(probes.empty());
   // The window is mapped before it is painted: look until it shows the
   // colours, then report what it shows.
-  trovanel_test::Capture capture;
-  auto shows = [](const trovanel_test::Capture& capture, const auto& probe) {
+  trovanel_test::Image capture;
+  auto shows = [](const trovanel_test::Image& capture, const auto& probe) {
     forms::Rgb wanted = forms::StoredColorToRgb(probe.stored_color);
     return probe.x < capture.width && probe.y < capture.height &&
            capture.At(probe.x, probe.y) ==
-               trovanel_test::Pixel{wanted.red, wanted.green, wanted.blue};
+               wanted;
   };
   for (int round = 0; round < 100; ++round) {
     capture = x.CaptureWindow(*window);
@@ -61,7 +61,7 @@ TEST(WindowsProgramTest, OpensShowsTheLayoutAndClosesWithStatusZero) {
         << probe.what << " at " << probe.x << "," << probe.y;
   }
 
-  x.PressKey(XK_Escape);
+  x.PressKey("Escape");
   EXPECT_FALSE(program.Wait(seconds(2))) << "Escape closed the window";
 
   x.RequestClose(*window);

@@ -29,7 +29,15 @@ export class PageDriver {
     await mouse.up();
   }
 
-  key(name) {
+  async key(name) {
+    if (!kKeys[name] && /^[^\x00-\x7f]$/u.test(name)) {
+      // A letter the browser's US layout lacks (a Cyrillic one): the key
+      // event a Bulgarian keyboard sends, through the browser's input.
+      const cdp = await this.page.context().newCDPSession(this.page);
+      await cdp.send('Input.dispatchKeyEvent', { type: 'keyDown', key: name, text: name });
+      await cdp.send('Input.dispatchKeyEvent', { type: 'keyUp', key: name });
+      return cdp.detach();
+    }
     return this.page.keyboard.press(kKeys[name] || name);
   }
 

@@ -8,7 +8,7 @@
 #include "forms/core/units.h"
 #include "forms/win32/wide_text.h"
 #include "quiz/quiz_content.h"
-#include "tests/windows/color_probes.h"
+#include "tests/support/color_probes.h"
 #include "tests/windows/driver/session.h"
 
 namespace trovanel_test {

@@ -1,4 +1,4 @@
-#include "tests/gui/child_process.h"
+#include "tests/support/child_process.h"
 
 #include <fcntl.h>
 #include <poll.h>
@@ -7,7 +7,8 @@
 #include <unistd.h>
 
 #include <cstdlib>
-#include <thread>
+
+#include "tests/support/polling.h"
 
 extern char** environ;
 
@@ -45,17 +46,16 @@ ChildProcess::~ChildProcess() {
 }
 
 std::optional<int> ChildProcess::Wait(std::chrono::milliseconds timeout) {
-  const auto deadline = std::chrono::steady_clock::now() + timeout;
-  while (!status_) {
-    int status = 0;
-    if (waitpid(pid_, &status, WNOHANG) == pid_) {
-      status_ =
-          WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-      break;
-    }
-    if (std::chrono::steady_clock::now() >= deadline) break;
-    std::this_thread::sleep_for(std::chrono::milliseconds(5));
-  }
+  PollUntil(
+      [this] {
+        int status = 0;
+        if (!status_ && waitpid(pid_, &status, WNOHANG) == pid_) {
+          status_ =
+              WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+        }
+        return status_.has_value();
+      },
+      timeout);
   ReadStderr();
   return status_;
 }

@@ -1,5 +1,5 @@
-#ifndef TROVANEL_TESTS_GUI_CHILD_PROCESS_H_
-#define TROVANEL_TESTS_GUI_CHILD_PROCESS_H_
+#ifndef TROVANEL_TESTS_SUPPORT_CHILD_PROCESS_H_
+#define TROVANEL_TESTS_SUPPORT_CHILD_PROCESS_H_
 
 #include <sys/types.h>
 
@@ -38,4 +38,4 @@ class ChildProcess {
 
 }  // namespace trovanel_test
 
-#endif  // TROVANEL_TESTS_GUI_CHILD_PROCESS_H_
+#endif  // TROVANEL_TESTS_SUPPORT_CHILD_PROCESS_H_

@@ -1,4 +1,3 @@
-#include <array>
 #include <string>
 #include <vector>
 
@@ -6,7 +5,7 @@
 #include "gtest/gtest.h"
 #include "quiz/quiz_content.h"
 #include "quiz/quiz_controller.h"
-#include "quiz_harness.h"
+#include "tests/support/form_lookup.h"
 #include "window/form_quiz_view.h"
 #include "window/trovanel_layout.h"
 
@@ -14,66 +13,7 @@ namespace trovanel::testing {
 namespace {
 
 using quiz::kCorrectMessage;
-using quiz::kMissingChoiceMessage;
-using quiz::kStartText;
-using quiz::kWrongMessage;
-
-TEST(QuizScenarioTest, StartsClearWithTheAssignmentText) {
-  QuizHarness quiz;
-  EXPECT_EQ(quiz.Message(), kStartText);
-  EXPECT_EQ(quiz.ChosenGait(), -1);
-  EXPECT_EQ(quiz.List(kDescriptionList).current_row(), -1);
-  EXPECT_EQ(forms::VariantToI2(quiz.app().controller().SelectedGait()), -1);
-  EXPECT_EQ(quiz.app().controller().SelectedDescription(), -2);
-}
-
-TEST(QuizScenarioTest, GaitThenRowsThenAnotherGait) {
-  QuizHarness quiz;
-  quiz.ChooseGait(2);  // "Раван"
-  EXPECT_EQ(quiz.Message(), kMissingChoiceMessage);
-  quiz.ChooseRow(0);
-  EXPECT_EQ(quiz.Message(), kCorrectMessage);
-  quiz.ChooseRow(1);
-  EXPECT_EQ(quiz.Message(), kWrongMessage);
-  quiz.ChooseGait(3);  // "Тръс "
-  EXPECT_EQ(quiz.Message(), kCorrectMessage);
-  EXPECT_EQ(quiz.ChosenGait(), 3);
-  // The rows looked up last are marked on the hidden key lists.
-  EXPECT_EQ(quiz.List(kGaitKeyList).current_row(), 3);
-  EXPECT_EQ(quiz.List(kDescriptionKeyList).current_row(), 1);
-}
-
-TEST(QuizScenarioTest, ARowAloneAsksForTwoValues) {
-  QuizHarness quiz;
-  quiz.ChooseRow(3);
-  EXPECT_EQ(quiz.Message(), kMissingChoiceMessage);
-  quiz.ChooseRow(4);
-  EXPECT_EQ(quiz.Message(), kMissingChoiceMessage);
-}
-
-TEST(QuizScenarioTest, GaitZeroCountsAsAChoice) {
-  QuizHarness quiz;
-  quiz.ChooseRow(4);
-  quiz.ChooseGait(0);  // "Галоп"
-  EXPECT_EQ(quiz.Message(), kCorrectMessage);
-}
-
-TEST(QuizScenarioTest, EveryPairGivesTheSameVerdictInEitherOrder) {
-  for (int16_t gait = 0; gait < 5; ++gait) {
-    for (int16_t row = 0; row < 5; ++row) {
-      const std::string expected(kRightRowOfGait[gait] == row ? kCorrectMessage
-                                                              : kWrongMessage);
-      QuizHarness gait_first;
-      gait_first.ChooseGait(gait);
-      gait_first.ChooseRow(row);
-      QuizHarness row_first;
-      row_first.ChooseRow(row);
-      row_first.ChooseGait(gait);
-      EXPECT_EQ(gait_first.Message(), expected) << gait << "," << row;
-      EXPECT_EQ(row_first.Message(), expected) << gait << "," << row;
-    }
-  }
-}
+using trovanel_test::FindControl;
 
 // Passes every call on to the real view and records the messages with the
 // depth of nested SetCurrentRow calls they were set at.
@@ -120,14 +60,10 @@ class ReentryTest : public ::testing::Test {
   }
 
   forms::ListBox& List(int16_t member) {
-    forms::ListBox* list = nullptr;
-    forms::CheckStatus(form_.FindAs(kListArray, member, &list));
-    return *list;
+    return FindControl<forms::ListBox>(form_, kListArray, member);
   }
   forms::OptionButton& Option(int16_t member) {
-    forms::OptionButton* option = nullptr;
-    forms::CheckStatus(form_.FindAs(kOptionArray, member, &option));
-    return *option;
+    return FindControl<forms::OptionButton>(form_, kOptionArray, member);
   }
 
   forms::Form form_{TrovanelLayout()};
@@ -149,13 +85,12 @@ TEST_F(ReentryTest, TheFirstFullCheckNestsTwiceAndEveryRunAgrees) {
 }
 
 TEST_F(ReentryTest, NestingNeverGoesDeeperThanTwoRunsBelowTheOuter) {
-  forms::TextBox* box = nullptr;
-  forms::CheckStatus(form_.FindAs(kTextArray, kMessageBox, &box));
+  const auto& box = FindControl<forms::TextBox>(form_, kTextArray, kMessageBox);
   auto expect_agreeing_runs = [&] {
     auto messages = view_.TakeMessages();
     for (const auto& message : messages) {
       EXPECT_LE(message.depth, 2);
-      EXPECT_EQ(message.text, box->text());
+      EXPECT_EQ(message.text, box.text());
     }
     return messages.size();
   };

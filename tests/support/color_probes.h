@@ -1,11 +1,12 @@
-#ifndef TROVANEL_TESTS_WINDOWS_COLOR_PROBES_H_
-#define TROVANEL_TESTS_WINDOWS_COLOR_PROBES_H_
+#ifndef TROVANEL_TESTS_SUPPORT_COLOR_PROBES_H_
+#define TROVANEL_TESTS_SUPPORT_COLOR_PROBES_H_
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
 #include "forms/core/form.h"
+#include "tests/support/image.h"
 
 namespace trovanel_test {
 
@@ -21,6 +22,11 @@ struct ColorProbe {
 
 std::vector<ColorProbe> BackColorProbes(const forms::Form& form, int dpi);
 
+// The probes a picture of the client area does not show in their colour,
+// named in one line; empty when it shows them all.
+std::string ColorMismatches(const Image& image,
+                            const std::vector<ColorProbe>& probes);
+
 }  // namespace trovanel_test
 
-#endif  // TROVANEL_TESTS_WINDOWS_COLOR_PROBES_H_
+#endif  // TROVANEL_TESTS_SUPPORT_COLOR_PROBES_H_

@@ -1,7 +1,8 @@
-#include "tests/windows/color_probes.h"
+#include "tests/support/color_probes.h"
 
 #include "forms/core/geometry.h"
 #include "forms/core/units.h"
+#include "tests/support/form_lookup.h"
 
 namespace trovanel_test {
 namespace {
@@ -34,14 +35,6 @@ bool IsFree(const forms::Form& form, const Control* owner, int x, int y,
   return true;
 }
 
-std::string Name(const Control& control) {
-  std::string name(control.array());
-  if (control.member() != forms::kNoMember) {
-    name += "(" + std::to_string(control.member()) + ")";
-  }
-  return name;
-}
-
 }  // namespace
 
 std::vector<ColorProbe> BackColorProbes(const forms::Form& form, int dpi) {
@@ -57,7 +50,8 @@ std::vector<ColorProbe> BackColorProbes(const forms::Form& form, int dpi) {
         {rect.left + rect.width - kInset, rect.top + rect.height / 2}};
     for (const auto& [x, y] : corners) {
       if (IsFree(form, control.get(), x, y, dpi)) {
-        probes.push_back({Name(*control), x, y, *own.back_color});
+        probes.push_back({ControlName(control->array(), control->member()), x,
+                          y, *own.back_color});
         break;
       }
     }
@@ -74,6 +68,21 @@ std::vector<ColorProbe> BackColorProbes(const forms::Form& form, int dpi) {
     }
   }
   return probes;
+}
+
+std::string ColorMismatches(const Image& image,
+                            const std::vector<ColorProbe>& probes) {
+  std::string mismatches;
+  for (const ColorProbe& probe : probes) {
+    const forms::Rgb wanted = forms::StoredColorToRgb(probe.stored_color);
+    if (probe.x < image.width && probe.y < image.height &&
+        image.At(probe.x, probe.y) == wanted) {
+      continue;
+    }
+    mismatches += probe.what + " at " + std::to_string(probe.x) + "," +
+                  std::to_string(probe.y) + "; ";
+  }
+  return mismatches;
 }
 
 }  // namespace trovanel_test

@@ -1,0 +1,27 @@
+#ifndef TROVANEL_FORMS_CORE_LIST_KEYS_H_
+#define TROVANEL_FORMS_CORE_LIST_KEYS_H_
+
+#include <cstdint>
+
+#include "forms/core/controls.h"
+
+namespace forms {
+
+// The keys that move a list box's current row, as desktop list boxes
+// answer them. A backend whose toolkit lacks one asks here where it leads.
+enum class ListKey { kUp, kDown, kHome, kEnd, kPageUp, kPageDown };
+
+// The row a key leads to. The list shows `page_rows` whole rows from
+// `top_row` on: Page Down goes to the last of them, or a page further when
+// it is current already; Page Up likewise upwards. With no current row,
+// Up and Down lead to the first row.
+int16_t RowAfterKey(const ListBox& list, ListKey key, int top_row,
+                    int page_rows);
+
+// The first row after the current one, going round, whose text starts with
+// the typed character (case is ignored); -1 when none does.
+int16_t RowStartingWith(const ListBox& list, char32_t typed);
+
+}  // namespace forms
+
+#endif  // TROVANEL_FORMS_CORE_LIST_KEYS_H_

@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# The shipped program's window, driven from outside by real input, against
+# its reviewed reference images in tests/reference/linux: at start, with the
+# start text scrolled to its end, and after the worked example. Needs DISPLAY
+# at 96 dpi (run it under xvfb_run.py).
+#   reference_images.sh PROGRAM DRIVER OUT_DIR [--update]
+# A mismatch leaves the actual and a difference image in OUT_DIR; --update
+# makes the pictures taken now the references (`make reference-images`).
+set -u
+program=$1
+driver=$2
+out=$3
+update=${4:-}
+root=$(cd "$(dirname "$0")/../.." && pwd)
+captures=$(mktemp -d)
+trap 'rm -rf "$captures"' EXIT
+
+"$program" &
+pid=$!
+"$driver" --capture-dir "$captures"
+driven=$?
+wait "$pid"
+status=$?
+if [ "$driven" -ne 0 ] || [ "$status" -ne 0 ]; then
+  echo "reference_images: driver status $driven, program status $status" >&2
+  exit 1
+fi
+
+failed=0
+for name in start start_end worked_example; do
+  reference=$root/tests/reference/linux/$name.png
+  if [ "$update" = --update ]; then
+    python3 "$root/tests/support/reference_image.py" "$captures/$name.ppm" \
+      "$reference" --update && echo "wrote $reference"
+  else
+    python3 "$root/tests/support/reference_image.py" "$captures/$name.ppm" \
+      "$reference" --out "$out" || failed=1
+  fi
+done
+exit $failed
