@@ -24,9 +24,7 @@ bool IsUserInput(const MSG& msg) {
 // brings the focus back, and close the window on Escape. The form answers
 // Tab and the arrow keys itself; Enter and Escape do nothing.
 void Dispatch(Win32Form& window, MSG& msg) {
-  if (msg.message == WM_KEYDOWN && window.HandleKey(msg.hwnd, msg.wParam)) {
-    return;
-  }
+  if (window.HandleKey(msg)) return;
   window.SetUserInput(IsUserInput(msg));
   TranslateMessage(&msg);
   DispatchMessageW(&msg);

@@ -37,8 +37,9 @@ class Win32Form : public FormObserver {
 
   // The keys the form answers itself, before the widget with the focus sees
   // them: Tab and Shift+Tab along the keyboard order, the arrow keys in an
-  // option group and in a list. True when the key was one of them.
-  bool HandleKey(HWND target, WPARAM key);
+  // option group, the keys and typed letters that move a list's row. True
+  // when the message was one of them.
+  bool HandleKey(const MSG& msg);
 
   // The message loop marks the pupil's own keyboard and mouse input while it
   // dispatches it: only then does an option's click count as a choice.
@@ -63,7 +64,8 @@ class Win32Form : public FormObserver {
   const Widget* Find(HWND hwnd) const;
   void Focus(const Control* control);
   void OnCommand(HWND source, int code);
-  void StepListRow(ListBox& list, int step);
+  bool OnOptionKey(const OptionButton& option, WPARAM key);
+  bool OnListKey(ListBox& list, HWND widget, const MSG& msg);
   void OnActivate(bool active);
   HBRUSH OnControlColor(HDC dc, HWND source);
   HBRUSH BrushFor(COLORREF color);

@@ -2,8 +2,6 @@
 // actions, and the controls take their colours from the description.
 #include <windows.h>
 
-#include <algorithm>
-
 #include "forms/win32/native_widgets.h"
 #include "forms/win32/win32_form.h"
 
@@ -56,46 +54,6 @@ LRESULT Win32Form::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       break;
   }
   return DefWindowProcW(hwnd_, message, wparam, lparam);
-}
-
-bool Win32Form::HandleKey(HWND target, WPARAM key) {
-  if (key == VK_TAB) {
-    const Widget* from = Find(target);
-    bool forward = GetKeyState(VK_SHIFT) >= 0;
-    Focus(from ? order_.Next(*from->control, forward) : order_.First());
-    return true;
-  }
-  int step = 0;
-  if (key == VK_UP || key == VK_LEFT) step = -1;
-  if (key == VK_DOWN || key == VK_RIGHT) step = 1;
-  const Widget* widget = Find(target);
-  if (step == 0 || !widget) return false;
-  Control& control = *widget->control;
-  if (control.kind() == ControlKind::kOptionButton) {
-    OptionButton* next =
-        order_.Neighbour(static_cast<OptionButton&>(control), step);
-    if (!next) return false;
-    Focus(next);
-    form_.UserChoosesOption(*next);
-    return true;
-  }
-  if (control.kind() == ControlKind::kListBox) {
-    // The native list moves from its caret, which sits on row 0 while no row
-    // is selected, so Down would skip row 0: step from the model's row.
-    StepListRow(static_cast<ListBox&>(control), step);
-    return true;
-  }
-  return false;
-}
-
-void Win32Form::StepListRow(ListBox& list, int step) {
-  if (list.row_count() == 0) return;
-  int row = list.current_row() < 0 ? 0
-                                   : std::clamp(list.current_row() + step, 0,
-                                                list.row_count() - 1);
-  if (row == list.current_row()) return;
-  form_.UserSelectsRow(list, static_cast<int16_t>(row));
-  ListRowChanged(list);
 }
 
 void Win32Form::OnCommand(HWND source, int code) {

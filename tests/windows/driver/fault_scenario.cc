@@ -2,11 +2,13 @@
 #include <windows.h>
 
 #include <atomic>
+#include <chrono>
 #include <string>
-#include <vector>
 
 #include "forms/core/runtime_error.h"
 #include "forms/win32/wide_text.h"
+#include "tests/support/changed_layout.h"
+#include "tests/support/polling.h"
 #include "tests/windows/driver/session.h"
 
 namespace trovanel_test {
@@ -14,23 +16,6 @@ namespace {
 
 // The text id of the static control in a system message box.
 constexpr int kMessageBoxTextId = 0xFFFF;
-
-// The layout with the gait-key list emptied: the first check reads a row
-// the list does not have.
-struct BrokenLayout {
-  BrokenLayout() : layout(trovanel::TrovanelLayout()) {
-    controls.assign(layout.controls.begin(), layout.controls.end());
-    for (forms::ControlDescription& control : controls) {
-      if (control.array == trovanel::kListArray &&
-          control.member == trovanel::kGaitKeyList) {
-        control.rows = {};
-      }
-    }
-    layout.controls = controls;
-  }
-  forms::FormDescription layout;
-  std::vector<forms::ControlDescription> controls;
-};
 
 // Waits for the report on another thread (the window's thread is inside the
 // message box), reads it and presses its button.
@@ -64,16 +49,18 @@ class ReportWatcher {
 
   void Watch() {
     std::wstring caption = forms::win32::Utf8ToWide(forms::kErrorReportTitle);
-    for (int round = 0; round < 1000 && !stop_; ++round) {
-      if (HWND box = FindWindowW(L"#32770", caption.c_str())) {
-        wchar_t text[512] = {};
-        GetDlgItemTextW(box, kMessageBoxTextId, text, 512);
-        text_ = forms::win32::WideToUtf8(text);
-        PostMessageW(box, WM_COMMAND, IDOK, 0);
-        return;
-      }
-      Sleep(10);
-    }
+    HWND box = nullptr;
+    PollUntil(
+        [&] {
+          box = FindWindowW(L"#32770", caption.c_str());
+          return box || stop_;
+        },
+        std::chrono::seconds(10));
+    if (!box) return;
+    wchar_t text[512] = {};
+    GetDlgItemTextW(box, kMessageBoxTextId, text, 512);
+    text_ = forms::win32::WideToUtf8(text);
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
   }
 
   std::atomic<bool> stop_ = false;
@@ -83,14 +70,14 @@ class ReportWatcher {
 
 }  // namespace
 
-// The gait-key list has lost its rows: the first check reads a row it does
-// not have. The report names that error; closing it ends the program with the
-// run-time error's status.
+// The gait-key list has lost its last rows: the check of gait 3 reads a row
+// the list does not have. The report names that error; closing it ends the
+// program with the run-time error's status.
 TEST(WindowsForm, AFailingControlCallIsReportedAndEndsTheProgram) {
-  BrokenLayout broken;
-  Session session(broken.layout);
+  auto broken = ChangedLayout::ShortGaitKeys(1);
+  Session session(broken.layout());
   ReportWatcher watcher;
-  session.ClickOption(0);
+  session.ClickOption(3);
   ASSERT_FALSE(session.input().exit_status()) << "one choice checks nothing";
   session.ClickRow(0);
 
