@@ -31,11 +31,7 @@ asan: deps
 	cmake --build build-asan -j $(JOBS)
 
 windows: deps
-	@for arch in i686 x86_64; do \
-	  cmake -S . -B build-windows/$$arch -DCMAKE_BUILD_TYPE=MinSizeRel \
-	    -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-$$arch.cmake >/dev/null && \
-	  cmake --build build-windows/$$arch -j $(JOBS) || exit 1; \
-	done
+	JOBS=$(JOBS) bash tools/build-windows.sh
 
 # The Debian package of the Linux program and the Windows download, in
 # build/packages/.
@@ -85,13 +81,15 @@ screenshot: build web
 	bash tools/screenshot.sh
 	node tools/page_screenshot.mjs docs/page.png
 
-# Takes the window's reference images again (tests/reference/linux): look at
-# each before committing it.
+# Takes the window's reference images again (tests/reference/linux and, under
+# Wine, tests/reference/windows): look at each before committing it.
 reference-images: build
 	cmake --build build -j $(JOBS) --target trovanel_test_wm trovanel_drive
 	python3 tests/support/xvfb_run.py --wm build/tests/support/trovanel_test_wm \
 	  -- tests/gui/reference_images.sh build/trovanel \
 	  build/tests/gui/trovanel_drive build/tests/gui/reference-images --update
+	TROVANEL_UPDATE_REFERENCES=1 ctest --test-dir build \
+	  -R '^windows_reference_images$$' --output-on-failure
 
 clean:
 	rm -rf build build-asan build-windows build-web

@@ -5,40 +5,29 @@
 namespace forms::win32 {
 namespace {
 
-// Tab only moves the focus: entering the option group that way chooses
-// nothing, even where an auto radio button clicks itself on focus.
 bool IsUserInput(const MSG& msg) {
   switch (msg.message) {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONUP:
     case WM_LBUTTONDBLCLK:
-      return true;
     case WM_KEYDOWN:
     case WM_KEYUP:
-      return msg.wParam != VK_TAB;
     case WM_CHAR:
-      return msg.wParam != L'\t';
+      return true;
     default:
       return false;
   }
 }
 
-bool IsEscape(const MSG& msg) {
-  return ((msg.message == WM_KEYDOWN || msg.message == WM_KEYUP) &&
-          msg.wParam == VK_ESCAPE) ||
-         (msg.message == WM_CHAR && msg.wParam == 0x1B);
-}
-
+// No dialog navigation (IsDialogMessage): it would choose an option's
+// neighbour by its own order, highlight the whole start text when Tab
+// brings the focus back, and close the window on Escape. The form answers
+// Tab and the arrow keys itself; Enter and Escape do nothing.
 void Dispatch(Win32Form& window, MSG& msg) {
-  // With dialog navigation, Escape would close the window from inside the
-  // text box; the window closes only by its close box or system menu.
-  if (IsEscape(msg)) return;
+  if (window.HandleKey(msg)) return;
   window.SetUserInput(IsUserInput(msg));
-  HWND hwnd = window.hwnd();
-  if (!hwnd || !IsDialogMessageW(hwnd, &msg)) {
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
+  TranslateMessage(&msg);
+  DispatchMessageW(&msg);
   window.SetUserInput(false);
 }
 

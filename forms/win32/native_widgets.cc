@@ -16,13 +16,12 @@ struct WidgetClass {
 WidgetClass ClassFor(const ControlDescription& own) {
   switch (own.kind) {
     case ControlKind::kListBox:
-      return {L"LISTBOX",
-              WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
+      return {L"LISTBOX", WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
               WS_EX_CLIENTEDGE};
     case ControlKind::kOptionButton:
       return {L"BUTTON", BS_AUTORADIOBUTTON, 0};
     case ControlKind::kTextBox: {
-      DWORD style = WS_TABSTOP | ES_LEFT;
+      DWORD style = ES_LEFT;
       // No ES_AUTOHSCROLL: lines wrap at the right edge.
       style |=
           own.multi_line
@@ -46,11 +45,10 @@ WidgetClass ClassFor(const ControlDescription& own) {
 }  // namespace
 
 HWND CreateWidget(HWND parent, HINSTANCE instance, const Control& control,
-                  int id, bool starts_group) {
+                  int id) {
   const ControlDescription& own = control.description();
   WidgetClass widget_class = ClassFor(own);
   DWORD style = WS_CHILD | WS_VISIBLE | widget_class.style;
-  if (starts_group) style |= WS_GROUP;
   std::wstring caption = Utf8ToWide(own.caption);
   HWND widget = CreateWindowExW(
       widget_class.ex_style, widget_class.name, caption.c_str(), style, 0, 0,
@@ -77,12 +75,6 @@ int DefaultBackColorIndex(ControlKind kind) {
       break;
   }
   return COLOR_BTNFACE;
-}
-
-void SetTabStop(HWND widget, bool tab_stop) {
-  LONG_PTR style = GetWindowLongPtrW(widget, GWL_STYLE);
-  LONG_PTR wanted = tab_stop ? (style | WS_TABSTOP) : (style & ~WS_TABSTOP);
-  if (wanted != style) SetWindowLongPtrW(widget, GWL_STYLE, wanted);
 }
 
 }  // namespace forms::win32

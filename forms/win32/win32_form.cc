@@ -6,15 +6,13 @@
 
 #include "forms/core/geometry.h"
 #include "forms/win32/dpi.h"
-#include "forms/win32/layout_geometry.h"
 #include "forms/win32/native_widgets.h"
 #include "forms/win32/wide_text.h"
 
 namespace forms::win32 {
 namespace {
 
-// Widget ids stay clear of IDOK and IDCANCEL, which the dialog navigation
-// sends for Enter and Escape.
+// Widget ids, clear of those of the standard buttons (IDOK, IDCANCEL).
 constexpr int kFirstWidgetId = 100;
 
 DWORD WindowStyle(const FormDescription& form) {
@@ -41,20 +39,13 @@ void RegisterWindowClass(HINSTANCE instance, const wchar_t* name,
 
 }  // namespace
 
-LRESULT CallClassProcedure(HWND hwnd, UINT message, WPARAM wparam,
-                           LPARAM lparam) {
-  auto procedure =
-      reinterpret_cast<WNDPROC>(GetClassLongPtrW(hwnd, GCLP_WNDPROC));
-  return CallWindowProcW(procedure, hwnd, message, wparam, lparam);
-}
-
 COLORREF ToColorRef(uint32_t stored) {
   Rgb rgb = StoredColorToRgb(stored);
   return RGB(rgb.red, rgb.green, rgb.blue);
 }
 
 Win32Form::Win32Form(Form& form, HINSTANCE instance)
-    : form_(form), instance_(instance) {
+    : form_(form), order_(form), instance_(instance) {
   const FormDescription& own = form.description();
   std::wstring class_name = Utf8ToWide(own.name);
   std::wstring title = Utf8ToWide(own.title);
@@ -95,22 +86,20 @@ const Win32Form::Widget* Win32Form::Find(HWND hwnd) const {
   return nullptr;
 }
 
+// Hidden controls get no widget. Frames come last: native group boxes hold
+// no children, so the options are their siblings, and a frame created after
+// them lies under them, where it neither hides them nor catches their clicks.
 void Win32Form::CreateWidgets(HINSTANCE instance) {
-  const Control* previous = nullptr;
   int id = kFirstWidgetId;
-  for (Control* control : NavigationOrder(form_)) {
-    bool inside_group = control->kind() == ControlKind::kOptionButton &&
-                        previous &&
-                        previous->kind() == ControlKind::kOptionButton &&
-                        previous->container() == control->container();
-    HWND hwnd = CreateWidget(hwnd_, instance, *control, id++, !inside_group);
-    previous = control;
-    if (!hwnd) continue;
-    widgets_.push_back({control, hwnd});
-    if (control->kind() == ControlKind::kListBox ||
-        control->kind() == ControlKind::kTextBox) {
-      SetWindowLongPtrW(hwnd, GWLP_WNDPROC,
-                        reinterpret_cast<LONG_PTR>(&Win32Form::WidgetProc));
+  for (bool frames : {false, true}) {
+    for (const auto& control : form_.controls()) {
+      if (!control->description().visible ||
+          (control->kind() == ControlKind::kFrame) != frames) {
+        continue;
+      }
+      if (HWND hwnd = CreateWidget(hwnd_, instance, *control, id++)) {
+        widgets_.push_back({control.get(), hwnd});
+      }
     }
   }
 }
@@ -168,13 +157,14 @@ void Win32Form::SetIcon(int icon_id) {
 void Win32Form::Show(int show_command) {
   ShowWindow(hwnd_, show_command);
   UpdateWindow(hwnd_);
-  HWND first = GetNextDlgTabItem(hwnd_, nullptr, FALSE);
-  if (!first) return;
-  SetFocus(first);
-  saved_focus_ = first;
-  // Dialog navigation highlights an edit's whole text; the start text is not
-  // shown highlighted.
-  SendMessageW(first, EM_SETSEL, 0, 0);
+  Focus(order_.First());
+}
+
+void Win32Form::Focus(const Control* control) {
+  HWND widget = control ? WidgetOf(*control) : nullptr;
+  if (!widget) return;
+  SetFocus(widget);
+  saved_focus_ = widget;
 }
 
 void Win32Form::ListRowChanged(const ListBox& list) {
@@ -192,24 +182,12 @@ void Win32Form::TextChanged(const TextBox& text) {
   }
 }
 
-// Every option shows the model's state; per group only the chosen option,
-// or the first when none is chosen, is a tab stop, so that Tab enters the
-// group once and the arrow keys move inside it.
 void Win32Form::MirrorOptions() {
-  std::map<const Control*, HWND> tab_stops;
   for (const Widget& widget : widgets_) {
     if (widget.control->kind() != ControlKind::kOptionButton) continue;
     bool chosen = static_cast<const OptionButton*>(widget.control)->chosen();
     SendMessageW(widget.hwnd, BM_SETCHECK, chosen ? BST_CHECKED : BST_UNCHECKED,
                  0);
-    auto [entry, added] =
-        tab_stops.try_emplace(widget.control->container(), widget.hwnd);
-    if (chosen) entry->second = widget.hwnd;
-  }
-  for (const Widget& widget : widgets_) {
-    if (widget.control->kind() != ControlKind::kOptionButton) continue;
-    SetTabStop(widget.hwnd,
-               tab_stops[widget.control->container()] == widget.hwnd);
   }
 }
 
@@ -225,18 +203,6 @@ LRESULT CALLBACK Win32Form::WindowProc(HWND hwnd, UINT message, WPARAM wparam,
       reinterpret_cast<Win32Form*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   if (!self) return DefWindowProcW(hwnd, message, wparam, lparam);
   return self->HandleMessage(message, wparam, lparam);
-}
-
-// The widgets whose keys the form handles itself. The widget's own procedure
-// is its class's, so nothing needs to be kept to call it.
-LRESULT CALLBACK Win32Form::WidgetProc(HWND hwnd, UINT message, WPARAM wparam,
-                                       LPARAM lparam) {
-  auto* form = reinterpret_cast<Win32Form*>(
-      GetWindowLongPtrW(GetParent(hwnd), GWLP_USERDATA));
-  if (const Widget* widget = form ? form->Find(hwnd) : nullptr) {
-    return form->HandleWidgetMessage(*widget, message, wparam, lparam);
-  }
-  return CallClassProcedure(hwnd, message, wparam, lparam);
 }
 
 }  // namespace forms::win32

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "forms/core/form.h"
+#include "forms/core/keyboard_order.h"
 #include "forms/core/units.h"
 
 namespace forms::win32 {
@@ -31,8 +32,14 @@ class Win32Form : public FormObserver {
   // Before Show(): the window's icon among the executable's resources.
   void SetIcon(int icon_id);
   // Shows the window with the keyboard focus in the first control of the
-  // keyboard order and nothing highlighted.
+  // keyboard order.
   void Show(int show_command);
+
+  // The keys the form answers itself, before the widget with the focus sees
+  // them: Tab and Shift+Tab along the keyboard order, the arrow keys in an
+  // option group, the keys and typed letters that move a list's row. True
+  // when the message was one of them.
+  bool HandleKey(const MSG& msg);
 
   // The message loop marks the pupil's own keyboard and mouse input while it
   // dispatches it: only then does an option's click count as a choice.
@@ -50,26 +57,25 @@ class Win32Form : public FormObserver {
 
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wparam,
                                      LPARAM lparam);
-  static LRESULT CALLBACK WidgetProc(HWND hwnd, UINT message, WPARAM wparam,
-                                     LPARAM lparam);
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
-  LRESULT HandleWidgetMessage(const Widget& widget, UINT message, WPARAM wparam,
-                              LPARAM lparam);
 
   void CreateWidgets(HINSTANCE instance);
   void ApplyDpi(int dpi);
   const Widget* Find(HWND hwnd) const;
+  void Focus(const Control* control);
   void OnCommand(HWND source, int code);
-  bool StepListRow(ListBox& list, int step);
+  bool OnOptionKey(const OptionButton& option, WPARAM key);
+  bool OnListKey(ListBox& list, HWND widget, const MSG& msg);
   void OnActivate(bool active);
   HBRUSH OnControlColor(HDC dc, HWND source);
   HBRUSH BrushFor(COLORREF color);
   void MirrorOptions();
 
   Form& form_;
+  KeyboardOrder order_;
   HINSTANCE instance_;
   HWND hwnd_ = nullptr;
-  std::vector<Widget> widgets_;  // in keyboard order
+  std::vector<Widget> widgets_;
   std::map<COLORREF, HBRUSH> brushes_;
   HFONT font_ = nullptr;
   HICON icons_[2] = {nullptr, nullptr};
@@ -77,10 +83,6 @@ class Win32Form : public FormObserver {
   int dpi_ = kDefaultDpi;
   bool user_input_ = false;
 };
-
-// A widget's own handling: the procedure of its window class.
-LRESULT CallClassProcedure(HWND hwnd, UINT message, WPARAM wparam,
-                           LPARAM lparam);
 
 // The stored 0x00BBGGRR colour as a GDI colour.
 COLORREF ToColorRef(uint32_t stored);

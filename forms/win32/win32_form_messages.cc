@@ -2,8 +2,6 @@
 // actions, and the controls take their colours from the description.
 #include <windows.h>
 
-#include <algorithm>
-
 #include "forms/win32/native_widgets.h"
 #include "forms/win32/win32_form.h"
 
@@ -32,15 +30,6 @@ LRESULT Win32Form::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
                BrushFor(ToColorRef(form_.description().back_color)));
       return 1;
     }
-    case WM_NEXTDLGCTL: {
-      // Tab and Shift+Tab, from the dialog navigation and from the text box:
-      // the window does what a dialog does with them.
-      HWND target = LOWORD(lparam)
-                        ? reinterpret_cast<HWND>(wparam)
-                        : GetNextDlgTabItem(hwnd_, GetFocus(), wparam != 0);
-      if (target) SetFocus(target);
-      return 0;
-    }
     case WM_ACTIVATE:
       OnActivate(LOWORD(wparam) != WA_INACTIVE);
       return 0;
@@ -65,35 +54,6 @@ LRESULT Win32Form::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       break;
   }
   return DefWindowProcW(hwnd_, message, wparam, lparam);
-}
-
-LRESULT Win32Form::HandleWidgetMessage(const Widget& widget, UINT message,
-                                       WPARAM wparam, LPARAM lparam) {
-  Control& control = *widget.control;
-  if (control.kind() == ControlKind::kListBox && message == WM_KEYDOWN &&
-      (wparam == VK_UP || wparam == VK_DOWN)) {
-    // The native list moves from its caret, which sits on row 0 while no row
-    // is selected, so Down would skip row 0: step from the model's row.
-    StepListRow(static_cast<ListBox&>(control), wparam == VK_UP ? -1 : 1);
-    return 0;
-  }
-  if (message == WM_GETDLGCODE && control.kind() == ControlKind::kTextBox) {
-    // Entering the text box with Tab leaves its text unselected.
-    return CallClassProcedure(widget.hwnd, message, wparam, lparam) &
-           ~static_cast<LRESULT>(DLGC_HASSETSEL);
-  }
-  return CallClassProcedure(widget.hwnd, message, wparam, lparam);
-}
-
-bool Win32Form::StepListRow(ListBox& list, int step) {
-  if (list.row_count() == 0) return false;
-  int row = list.current_row() < 0 ? 0
-                                   : std::clamp(list.current_row() + step, 0,
-                                                list.row_count() - 1);
-  if (row == list.current_row()) return false;
-  form_.UserSelectsRow(list, static_cast<int16_t>(row));
-  ListRowChanged(list);
-  return true;
 }
 
 void Win32Form::OnCommand(HWND source, int code) {
@@ -125,10 +85,11 @@ void Win32Form::OnActivate(bool active) {
     if (focus && IsChild(hwnd_, focus)) saved_focus_ = focus;
     return;
   }
-  HWND target = saved_focus_ && IsWindow(saved_focus_)
-                    ? saved_focus_
-                    : GetNextDlgTabItem(hwnd_, nullptr, FALSE);
-  if (target) SetFocus(target);
+  if (saved_focus_ && IsWindow(saved_focus_)) {
+    SetFocus(saved_focus_);
+  } else {
+    Focus(order_.First());
+  }
 }
 
 HBRUSH Win32Form::OnControlColor(HDC dc, HWND source) {

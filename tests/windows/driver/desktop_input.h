@@ -15,11 +15,14 @@ class DesktopInput {
  public:
   explicit DesktopInput(forms::win32::Win32Form& window) : window_(window) {}
 
-  // A left click at a point of a widget's client area.
-  void Click(HWND widget, POINT point);
-  // A click in the middle of the widget.
-  void Click(HWND widget);
+  // A left click at a point of a widget's client area, by default its middle.
+  void Click(HWND widget, std::optional<POINT> point = std::nullopt);
+  // The left button pressed in the middle of one widget, released over
+  // another.
+  void Drag(HWND from, HWND to);
   void Key(WORD virtual_key, bool shift = false);
+  // A character as a keyboard of its script types it.
+  void Type(wchar_t character);
 
   // Handles the window's messages until none has come for a while; false
   // once the message loop has been told to end, with that exit status.
@@ -27,6 +30,9 @@ class DesktopInput {
   std::optional<int> exit_status() const { return exit_status_; }
 
  private:
+  void MoveTo(HWND widget, std::optional<POINT> point);
+  void Send(std::initializer_list<INPUT> inputs);
+
   forms::win32::Win32Form& window_;
   std::optional<int> exit_status_;
 };

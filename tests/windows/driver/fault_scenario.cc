@@ -1,37 +1,21 @@
+#include <gtest/gtest.h>
 #include <windows.h>
 
 #include <atomic>
-#include <optional>
+#include <chrono>
 #include <string>
-#include <vector>
 
 #include "forms/core/runtime_error.h"
-#include "forms/win32/error_dialog.h"
 #include "forms/win32/wide_text.h"
-#include "tests/windows/driver/scenarios.h"
+#include "tests/support/changed_layout.h"
+#include "tests/support/polling.h"
+#include "tests/windows/driver/session.h"
 
 namespace trovanel_test {
 namespace {
 
 // The text id of the static control in a system message box.
 constexpr int kMessageBoxTextId = 0xFFFF;
-
-// The layout with the gait-key list emptied: the first check reads a row
-// the list does not have.
-struct BrokenLayout {
-  BrokenLayout() : layout(trovanel::TrovanelLayout()) {
-    controls.assign(layout.controls.begin(), layout.controls.end());
-    for (forms::ControlDescription& control : controls) {
-      if (control.array == trovanel::kListArray &&
-          control.member == trovanel::kGaitKeyList) {
-        control.rows = {};
-      }
-    }
-    layout.controls = controls;
-  }
-  forms::FormDescription layout;
-  std::vector<forms::ControlDescription> controls;
-};
 
 // Waits for the report on another thread (the window's thread is inside the
 // message box), reads it and presses its button.
@@ -65,16 +49,18 @@ class ReportWatcher {
 
   void Watch() {
     std::wstring caption = forms::win32::Utf8ToWide(forms::kErrorReportTitle);
-    for (int round = 0; round < 1000 && !stop_; ++round) {
-      if (HWND box = FindWindowW(L"#32770", caption.c_str())) {
-        wchar_t text[512] = {};
-        GetDlgItemTextW(box, kMessageBoxTextId, text, 512);
-        text_ = forms::win32::WideToUtf8(text);
-        PostMessageW(box, WM_COMMAND, IDOK, 0);
-        return;
-      }
-      Sleep(10);
-    }
+    HWND box = nullptr;
+    PollUntil(
+        [&] {
+          box = FindWindowW(L"#32770", caption.c_str());
+          return box || stop_;
+        },
+        std::chrono::seconds(10));
+    if (!box) return;
+    wchar_t text[512] = {};
+    GetDlgItemTextW(box, kMessageBoxTextId, text, 512);
+    text_ = forms::win32::WideToUtf8(text);
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
   }
 
   std::atomic<bool> stop_ = false;
@@ -84,30 +70,21 @@ class ReportWatcher {
 
 }  // namespace
 
-int FaultScenario(Checks& checks) {
-  BrokenLayout broken;
-  Session session(broken.layout);
-  std::optional<forms::ErrorCode> reported;
-  auto dialog = forms::win32::ErrorDialog(session.window());
-  session.app().form().SetErrorReporter([&](const forms::RuntimeError& error) {
-    reported = error.code();
-    dialog(error);
-  });
-
+// The gait-key list has lost its last rows: the check of gait 3 reads a row
+// the list does not have. The report names that error; closing it ends the
+// program with the run-time error's status.
+TEST(WindowsForm, AFailingControlCallIsReportedAndEndsTheProgram) {
+  auto broken = ChangedLayout::ShortGaitKeys(1);
+  Session session(broken.layout());
   ReportWatcher watcher;
-  session.ClickOption(0);
-  checks.Expect(!session.input().exit_status(), "one choice checks nothing");
+  session.ClickOption(3);
+  ASSERT_FALSE(session.input().exit_status()) << "one choice checks nothing";
   session.ClickRow(0);
-  std::string shown = watcher.text();
 
-  checks.Expect(reported.has_value(), "the failing call is reported");
-  if (reported) {
-    checks.ExpectEqual(shown,
-                       forms::FormatErrorReport(forms::RuntimeError(*reported)),
-                       "the message box names the error");
-  }
-  checks.Expect(session.app().form().failed(), "the form takes no more events");
-  return session.input().exit_status().value_or(-1);
+  EXPECT_EQ(watcher.text(), forms::FormatErrorReport(forms::RuntimeError(
+                                forms::ErrorCode::kRowOutOfRange)));
+  EXPECT_EQ(session.input().exit_status(), forms::kExitRuntimeError);
+  EXPECT_TRUE(session.app().form().failed());
 }
 
 }  // namespace trovanel_test

@@ -1,12 +1,30 @@
 #include "tests/windows/driver/session.h"
 
-#include <cstdio>
+#include <stdexcept>
 
 #include "forms/win32/error_dialog.h"
 #include "forms/win32/wide_text.h"
 #include "resources/resource_ids.h"
+#include "tests/support/answers.h"
 
 namespace trovanel_test {
+namespace {
+
+struct NamedKey {
+  std::string_view name;
+  WORD virtual_key;
+};
+
+constexpr NamedKey kKeys[] = {
+    {"Tab", VK_TAB},       {"Up", VK_UP},         {"Down", VK_DOWN},
+    {"Left", VK_LEFT},     {"Right", VK_RIGHT},   {"Home", VK_HOME},
+    {"End", VK_END},       {"Page_Up", VK_PRIOR}, {"Page_Down", VK_NEXT},
+    {"Return", VK_RETURN}, {"Escape", VK_ESCAPE}, {"space", VK_SPACE},
+};
+
+constexpr std::string_view kShift = "Shift+";
+
+}  // namespace
 
 Session::Session(const forms::FormDescription& layout)
     : app_(layout),
@@ -23,9 +41,24 @@ Session::Session(const forms::FormDescription& layout)
 Session::~Session() { input_.WaitIdle(); }
 
 HWND Session::Widget(std::string_view array, int16_t member) {
-  forms::Control* control = nullptr;
-  forms::CheckStatus(app_.form().Find(array, member, &control));
-  return window_.WidgetOf(*control);
+  return window_.WidgetOf(Model<forms::Control>(array, member));
+}
+
+std::string Session::Focused() {
+  HWND focus = GetFocus();
+  if (!focus) return "none";
+  if (focus == Widget(trovanel::kTextArray, trovanel::kMessageBox)) {
+    return "message";
+  }
+  if (focus == Widget(trovanel::kListArray, trovanel::kDescriptionList)) {
+    return "list";
+  }
+  for (int16_t option = 0; option < kGaits; ++option) {
+    if (focus == Widget(trovanel::kOptionArray, option)) {
+      return "option " + std::to_string(option);
+    }
+  }
+  return "none";
 }
 
 std::string Session::ShownText(HWND widget) {
@@ -49,12 +82,25 @@ void Session::ClickRow(int16_t row) {
       list, POINT{(item.left + item.right) / 2, (item.top + item.bottom) / 2});
 }
 
-void Checks::Expect(bool ok, const std::string& what) {
-  ++count_;
-  if (ok) return;
-  ++failures_;
-  std::printf("FAIL: %s\n", what.c_str());
-  std::fflush(stdout);
+void Session::PressBack(int16_t option) {
+  input_.Drag(Widget(trovanel::kOptionArray, option),
+              Widget(trovanel::kLabelArray, 0));
+}
+
+void Session::Key(std::string_view name) {
+  bool shift = name.starts_with(kShift);
+  if (shift) name.remove_prefix(kShift.size());
+  for (const NamedKey& key : kKeys) {
+    if (key.name == name) {
+      input_.Key(key.virtual_key, shift);
+      return;
+    }
+  }
+  std::wstring typed = forms::win32::Utf8ToWide(name);
+  if (shift || typed.size() != 1) {
+    throw std::invalid_argument("no key " + std::string(name));
+  }
+  input_.Type(typed[0]);
 }
 
 }  // namespace trovanel_test

@@ -9,6 +9,7 @@
 #include "forms/core/form_description.h"
 #include "forms/core/window_binding.h"
 #include "forms/win32/win32_form.h"
+#include "tests/support/form_lookup.h"
 #include "tests/windows/driver/desktop_input.h"
 #include "window/trovanel_app.h"
 #include "window/trovanel_layout.h"
@@ -29,41 +30,28 @@ class Session {
 
   template <typename T>
   T& Model(std::string_view array, int16_t member) {
-    T* control = nullptr;
-    forms::CheckStatus(app_.form().FindAs(array, member, &control));
-    return *control;
+    return FindControl<T>(app_.form(), array, member);
   }
   // The native widget of a shown control.
   HWND Widget(std::string_view array, int16_t member);
+  // Where the keyboard focus is, named as in the scenario files: "message",
+  // "list", "option M"; else "none".
+  std::string Focused();
 
   // What the pupil sees and does.
   std::string ShownText(HWND widget);
   void ClickOption(int16_t option);
   void ClickRow(int16_t row);
+  // Presses on an option and lets go over the title label.
+  void PressBack(int16_t option);
+  // A key by its name in the scenario files.
+  void Key(std::string_view name);
 
  private:
   trovanel::TrovanelApp app_;
   forms::win32::Win32Form window_;
   forms::WindowBinding binding_;
   DesktopInput input_;
-};
-
-// Checks that report what failed and go on, so that one run shows every
-// difference.
-class Checks {
- public:
-  void Expect(bool ok, const std::string& what);
-  template <typename T>
-  void ExpectEqual(const T& actual, const T& expected,
-                   const std::string& what) {
-    Expect(actual == expected, what);
-  }
-  int failures() const { return failures_; }
-  int count() const { return count_; }
-
- private:
-  int failures_ = 0;
-  int count_ = 0;
 };
 
 }  // namespace trovanel_test
