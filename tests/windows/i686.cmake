@@ -2,6 +2,7 @@
 # 32-bit prefix of its own: the driver's scenarios, built for i686, and the
 # shipped Trovanel.exe from outside. wine32.sh runs Wine natively, or under
 # qemu-user where the kernel runs no 32-bit program, and says which.
+set(windows_i686 ${windows_build_dir}/i686)
 set(wine32 ${CMAKE_CURRENT_SOURCE_DIR}/wine32.sh)
 set(wine_environment_i686 WINEPREFIX=${wine_prefix}-i686 WINEDEBUG=-all
     "WINEDLLOVERRIDES=mscoree,mshtml=" WINEARCH=win32)
