@@ -1,5 +1,6 @@
 #include "forms/web/web_form.h"
 
+#include <optional>
 #include <string>
 
 #include "forms/core/list_keys.h"
@@ -120,7 +121,10 @@ bool WebForm::KeyPressed(int handle, Key key, bool shift) {
     return true;
   }
   if (auto* list = dynamic_cast<ListBox*>(focused)) {
-    int16_t row = ListRowForKey(key, list->current_row(), list->row_count());
+    const std::optional<ListKey> list_key = ListKeyFor(key);
+    if (!list_key) return false;
+    // Every row is in view, so a page is the whole list.
+    const int16_t row = RowAfterKey(*list, *list_key, 0, list->row_count());
     if (row < 0) return false;
     form_.UserSelectsRow(*list, row);
     return true;

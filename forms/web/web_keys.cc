@@ -1,35 +1,26 @@
 #include "forms/web/web_keys.h"
 
-#include <algorithm>
-
 namespace forms::web {
 
-int16_t ListRowForKey(Key key, int16_t current, int16_t row_count) {
-  if (row_count <= 0) return -1;
-  const int last = row_count - 1;
-  int row;
+std::optional<ListKey> ListKeyFor(Key key) {
   switch (key) {
     case Key::kUp:
     case Key::kLeft:
-      row = current - 1;
-      break;
+      return ListKey::kUp;
     case Key::kDown:
     case Key::kRight:
-      row = current < 0 ? 0 : current + 1;
-      break;
-    // Every row is in view, so a page is the whole list.
+      return ListKey::kDown;
     case Key::kHome:
-    case Key::kPageUp:
-      row = 0;
-      break;
+      return ListKey::kHome;
     case Key::kEnd:
+      return ListKey::kEnd;
+    case Key::kPageUp:
+      return ListKey::kPageUp;
     case Key::kPageDown:
-      row = last;
-      break;
+      return ListKey::kPageDown;
     default:
-      return -1;
+      return std::nullopt;
   }
-  return static_cast<int16_t>(std::clamp(row, 0, last));
 }
 
 int OptionStepForKey(Key key) {

@@ -1,7 +1,9 @@
 #ifndef TROVANEL_FORMS_WEB_WEB_KEYS_H_
 #define TROVANEL_FORMS_WEB_WEB_KEYS_H_
 
-#include <cstdint>
+#include <optional>
+
+#include "forms/core/list_keys.h"
 
 namespace forms::web {
 
@@ -20,9 +22,9 @@ enum class Key {
   kEnter,
 };
 
-// The row a list moves to from `current` (-1: none), or -1 for a key that
-// does not move a list. With no row yet, any move starts at the first.
-int16_t ListRowForKey(Key key, int16_t current, int16_t row_count);
+// The list key a page key stands for: Left and Right move a list as Up and
+// Down do; none for a key that does not move a list.
+std::optional<ListKey> ListKeyFor(Key key);
 
 // -1 (up, left) or 1 (down, right) within an option group; 0 otherwise.
 int OptionStepForKey(Key key);
