@@ -31,6 +31,7 @@ const std::string_view kWindowTitle =
 const std::string_view kFrameCaption = "Вид алюр";
 const std::string_view kTitleCaption = "Биология - ход на коня, алюр ";
 const std::string_view kListHeading = "Как коня движи крайниците си";
+const std::string_view kMessageBoxName = "Съобщение";
 
 const std::string_view kStartText =
     "Различните видове движения на коня се наричат алюри. Естественият алюр "

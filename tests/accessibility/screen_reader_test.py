@@ -72,6 +72,18 @@ def children(accessible):
     return [accessible.getChildAtIndex(i) for i in range(accessible.childCount)]
 
 
+def fresh_states(accessible):
+    """The state set as the program gives it now, not as the client's cache
+    has followed it from events."""
+    accessible.clear_cache()
+    return states(accessible)
+
+
+def press(session, *keys):
+    subprocess.check_call(["xdotool", "key", "--delay", "50", *keys],
+                          env=session.env)
+
+
 def text_of(accessible):
     return accessible.queryText().getText(0, -1)
 
@@ -111,6 +123,21 @@ class Window:
     def close(self):
         self.process.terminate()
         self.process.wait(timeout=10)
+
+
+class Listening:
+    """The events of the given kinds, as heard from now on."""
+
+    def __init__(self, test, *kinds):
+        self.heard = []
+        self._kinds = kinds
+        pyatspi.Registry.registerEventListener(self._hear, *kinds)
+        test.addCleanup(pyatspi.Registry.deregisterEventListener, self._hear,
+                        *kinds)
+
+    def _hear(self, event):
+        self.heard.append((event.type, event.source.getRole(),
+                           event.detail1))
 
 
 class ScreenReaderTest(unittest.TestCase):
@@ -166,9 +193,79 @@ class ScreenReaderTest(unittest.TestCase):
             self.assertIn("selectable", states(row))
             self.assertNotIn("selected", states(row))
         self.assertEqual(w.list.querySelection().nSelectedChildren, 0)
+        self.assertEqual(w.message.name, "Съобщение")
         self.assertTrue({"focused", "multi line", "read only"} <= states(w.message))
         self.assertNotIn("editable", states(w.message))
         self.assertNotIn("showing", states(w.notification))
+
+    def test_focus_announced_on_start(self):
+        listening = Listening(self, "window:activate",
+                              "object:state-changed:focused")
+        self.window.close()
+        self.window = Window(self.session)
+        focus = ("object:state-changed:focused", pyatspi.ROLE_TEXT, 1)
+        self.assertTrue(pump(10, lambda: focus in listening.heard),
+                        listening.heard)
+        activated = [e[0] for e in listening.heard].index("window:activate")
+        self.assertLess(activated, listening.heard.index(focus),
+                        "the focus before the window's activation")
+
+    def test_caret_and_selection_follow_real_keys(self):
+        w = self.window
+        text = w.message.queryText()
+        self.assertEqual(text.caretOffset, 0)
+        # One run over the whole text, whatever the offset.
+        _, first, end = text.getAttributeRun(7, False)
+        self.assertEqual((first, end), (0, len(w.start_text)))
+        listening = Listening(self, "object:text-caret-moved",
+                              "object:text-selection-changed")
+        _, _, second_line = text.getTextAtOffset(
+            0, pyatspi.TEXT_BOUNDARY_LINE_START)
+        press(self.session, "ctrl+End", "ctrl+Home", "Down")
+        moved = ("object:text-caret-moved", pyatspi.ROLE_TEXT, second_line)
+        self.assertTrue(pump(10, lambda: moved in listening.heard),
+                        listening.heard)
+        self.assertEqual(text.caretOffset, second_line)
+        self.assertIn(("object:text-caret-moved", pyatspi.ROLE_TEXT,
+                       len(w.start_text)), listening.heard)
+        press(self.session, "shift+End")
+        self.assertTrue(pump(10, lambda: text.getNSelections() == 1))
+        line, _, _ = text.getTextAtOffset(second_line,
+                                          pyatspi.TEXT_BOUNDARY_LINE_START)
+        self.assertEqual(text.getSelection(0),
+                         (second_line, second_line + len(line.rstrip())))
+        self.assertTrue(pump(5, lambda: "object:text-selection-changed" in
+                             [e[0] for e in listening.heard]))
+        # Nothing typed changes the text.
+        press(self.session, "x", "BackSpace", "Delete", "Return")
+        pump(1)
+        self.assertEqual(text_of(w.message), w.start_text)
+
+    def test_keys_reach_a_key_listener(self):
+        pressed = []
+        swallow = [False]
+
+        def listener(event):
+            pressed.append(event.event_string)
+            return swallow[0]
+        kinds = (pyatspi.KEY_PRESSED_EVENT,)
+        masks = list(range(16))
+        pyatspi.Registry.registerKeystrokeListener(
+            listener, mask=masks, kind=kinds, synchronous=True,
+            preemptive=True)
+        self.addCleanup(pyatspi.Registry.deregisterKeystrokeListener,
+                        listener, mask=masks, kind=kinds)
+        text = self.window.message.queryText()
+        press(self.session, "Down")
+        self.assertTrue(pump(10, lambda: "Down" in pressed), pressed)
+        self.assertTrue(pump(5, lambda: text.caretOffset > 0))
+        # A key the listener consumes never reaches the window.
+        swallow[0] = True
+        caret = text.caretOffset
+        press(self.session, "Down")
+        self.assertTrue(pump(10, lambda: pressed.count("Down") == 2), pressed)
+        pump(1)
+        self.assertEqual(text.caretOffset, caret)
 
     def test_message_through_text_interface(self):
         text = self.window.message.queryText()
@@ -265,6 +362,8 @@ class ScreenReaderTest(unittest.TestCase):
             self.assertEqual(len(changes), 2)
             if target.getRole() == pyatspi.ROLE_RADIO_BUTTON:
                 self.assertEqual(heard[focus][2], target.name)
+                # What where-am-I reads: the state set itself.
+                self.assertIn("checked", fresh_states(target))
                 self.assertIn(("object:state-changed:checked", target.name, 1),
                               [(e[0], e[2], e[3]) for e in heard])
             else:

@@ -21,6 +21,13 @@ struct Listener {
 std::map<guint, Listener> listeners;
 guint last_listener = 0;
 
+struct KeyListener {
+  AtkKeySnoopFunc listener;
+  gpointer data;
+};
+std::map<guint, KeyListener> key_listeners;
+guint last_key_listener = 0;
+
 AtkObject* Root() { return root_object; }
 const gchar* ToolkitName() { return "FLTK"; }
 const gchar* ToolkitVersion() {
@@ -62,7 +69,23 @@ void RemoveListener(guint id) {
   listeners.erase(found);
 }
 
+guint AddKeyListener(AtkKeySnoopFunc listener, gpointer data) {
+  key_listeners[++last_key_listener] = {listener, data};
+  return last_key_listener;
+}
+
+void RemoveKeyListener(guint id) { key_listeners.erase(id); }
+
 }  // namespace
+
+bool KeyConsumed(AtkKeyEventStruct* event) {
+  // A listener may remove itself while it runs: walk a copy.
+  const std::map<guint, KeyListener> current = key_listeners;
+  for (const auto& [id, key_listener] : current) {
+    if (key_listener.listener(event, key_listener.data)) return true;
+  }
+  return false;
+}
 
 void InstallUtilHooks(AtkObject* root) {
   root_object = root;
@@ -72,6 +95,8 @@ void InstallUtilHooks(AtkObject* root) {
   util->get_toolkit_version = ToolkitVersion;
   util->add_global_event_listener = AddListener;
   util->remove_global_event_listener = RemoveListener;
+  util->add_key_event_listener = AddKeyListener;
+  util->remove_key_event_listener = RemoveKeyListener;
 }
 
 }  // namespace forms::fltk::accessibility

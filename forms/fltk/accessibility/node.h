@@ -4,6 +4,7 @@
 #include <atk/atk.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "forms/core/form.h"
@@ -52,7 +53,13 @@ class PeerHost {
   // The text as shown, UTF-8; the caret as a byte offset into it.
   virtual std::string Text(const Node& node) = 0;
   virtual int Caret(const Node& node) = 0;
-  // The visual line (after wrapping) around a byte offset: [start, end).
+  // The selected bytes [first, second); empty (first == second) when none.
+  virtual std::pair<int, int> Selection(const Node& node) = 0;
+  // The attributes of all of the text, which is one run; the caller owns
+  // the list.
+  virtual AtkAttributeSet* TextAttributes(const Node& node) = 0;
+  // The visual line (after wrapping) around a byte offset: [start, end),
+  // where end is the next line's start.
   virtual void LineAt(const Node& node, int offset, int* start, int* end) = 0;
   virtual AtkRectangle CharacterExtents(const Node& node, int offset,
                                         AtkCoordType coords) = 0;

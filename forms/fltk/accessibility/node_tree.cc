@@ -3,8 +3,6 @@
 #include <FL/Fl_Widget.H>
 #include <FL/Fl_Window.H>
 
-#include <algorithm>
-
 #include "forms/fltk/accessibility/peers.h"
 
 namespace forms::fltk::accessibility {
@@ -61,13 +59,6 @@ void NodeTree::AddControls(const PublishedForm& form, const Control* container,
       shown.push_back(&published);
     }
   }
-  std::stable_sort(shown.begin(), shown.end(),
-                   [](const PublishedControl* a, const PublishedControl* b) {
-                     if (a->widget->y() != b->widget->y()) {
-                       return a->widget->y() < b->widget->y();
-                     }
-                     return a->widget->x() < b->widget->x();
-                   });
   for (const PublishedControl* published : shown) {
     const Control& control = *published->control;
     Node& node = Add(KindOf(control.kind()), published->name, &parent);

@@ -8,11 +8,30 @@
 #include <FL/x.H>
 
 #include <cstdlib>
+#include <string>
 
 #include "forms/fltk/accessibility/published_window.h"
 
 namespace forms::fltk::accessibility {
 namespace {
+
+AtkAttributeSet* WithAttribute(AtkAttributeSet* set, AtkTextAttribute name,
+                               const std::string& value) {
+  auto* attribute = static_cast<AtkAttribute*>(g_malloc(sizeof(AtkAttribute)));
+  attribute->name = g_strdup(atk_text_attribute_get_name(name));
+  attribute->value = g_strdup(value.c_str());
+  return g_slist_prepend(set, attribute);
+}
+
+// ATK's colour: red, green and blue of 0 to 65535.
+std::string AtkColour(Fl_Color colour) {
+  uchar red = 0;
+  uchar green = 0;
+  uchar blue = 0;
+  Fl::get_color(colour, red, green, blue);
+  return std::to_string(red * 257) + "," + std::to_string(green * 257) + "," +
+         std::to_string(blue * 257);
+}
 
 void Add(AtkStateSet* states, std::initializer_list<AtkStateType> types) {
   for (AtkStateType type : types) atk_state_set_add_state(states, type);
@@ -139,6 +158,30 @@ int PublishedWindow::Caret(const Node& node) {
   return display ? display->insert_position() : 0;
 }
 
+std::pair<int, int> PublishedWindow::Selection(const Node& node) {
+  Fl_Text_Display* display = TextDisplay(node);
+  int start = 0;
+  int end = 0;
+  if (!display || !display->buffer()->selection_position(&start, &end)) {
+    return {0, 0};
+  }
+  return {start, end};
+}
+
+AtkAttributeSet* PublishedWindow::TextAttributes(const Node& node) {
+  Fl_Text_Display* display = TextDisplay(node);
+  if (!display) return nullptr;
+  AtkAttributeSet* set = nullptr;
+  const char* font = Fl::get_font_name(display->textfont());
+  set = WithAttribute(set, ATK_TEXT_ATTR_FAMILY_NAME, font ? font : "");
+  set = WithAttribute(set, ATK_TEXT_ATTR_FG_COLOR,
+                      AtkColour(display->textcolor()));
+  set = WithAttribute(set, ATK_TEXT_ATTR_BG_COLOR, AtkColour(display->color()));
+  set = WithAttribute(set, ATK_TEXT_ATTR_EDITABLE, "false");
+  set = WithAttribute(set, ATK_TEXT_ATTR_WRAP_MODE, "word");
+  return set;
+}
+
 void PublishedWindow::LineAt(const Node& node, int offset, int* start,
                              int* end) {
   Fl_Text_Display* display = TextDisplay(node);
@@ -147,8 +190,10 @@ void PublishedWindow::LineAt(const Node& node, int offset, int* start,
     *end = static_cast<int>(node.name.size());
     return;
   }
+  // Up to the next line's start, its break or wrapping blank included, as
+  // the caret moves from line to line.
   *start = display->line_start(offset);
-  *end = display->line_end(*start, true);
+  *end = display->skip_lines(*start, 1, true);
 }
 
 AtkRectangle PublishedWindow::CharacterExtents(const Node& node, int offset,
