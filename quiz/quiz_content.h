@@ -33,6 +33,8 @@ extern const std::string_view kListHeading;
 extern const std::string_view kMessageBoxName;
 extern const std::string_view kStartText;
 extern const std::string_view kMotto;
+// What a search engine shows of the page.
+extern const std::string_view kPageDescription;
 
 }  // namespace quiz
 

@@ -127,8 +127,7 @@ mergeInto(LibraryManager.library, {
 
   FormsWebSetText__deps: ['$formsPage'],
   FormsWebSetText: function(handle, text) {
-    // A text area shows CR LF as one break and holds it as a line feed.
-    var shown = UTF8ToString(text).replace(/\r\n?/g, '\n');
+    var shown = UTF8ToString(text);
     var element = formsPage.elements[handle];
     if (element.value !== shown) element.value = shown;
   },

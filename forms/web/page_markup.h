@@ -11,7 +11,8 @@ namespace forms::web {
 // What the page needs beyond the form: the language of its texts and the
 // file names of its companions, relative to the page.
 struct PageFiles {
-  std::string_view language;  // e.g. "bg"
+  std::string_view language;     // e.g. "bg"
+  std::string_view description;  // what a search engine shows of the page
   std::string_view script;    // the module's JavaScript
   std::string_view module;    // its WebAssembly, fetched early
   std::string_view icon;      // a PNG

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "forms/core/line_breaks.h"
 #include "forms/core/list_keys.h"
 #include "forms/web/dom.h"
 #include "forms/web/element_ids.h"
@@ -152,7 +153,8 @@ void WebForm::OptionChanged(const OptionButton& option) {
 
 void WebForm::TextChanged(const TextBox& text) {
   int handle = HandleOf(text);
-  if (handle >= 0) FormsWebSetText(handle, text.text().c_str());
+  // A text area shows CR LF as one break and holds it as a line feed.
+  if (handle >= 0) FormsWebSetText(handle, WithLineFeeds(text.text()).c_str());
 }
 
 }  // namespace forms::web
