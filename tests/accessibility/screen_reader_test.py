@@ -5,19 +5,23 @@ AT-SPI (Debian's pyatspi), on a private session and accessibility bus.
   screen_reader_test.py PROGRAM SCENARIO_DIR     (on an X display)
 
 The tree (roles, names, states), the message through the text interface, the
-pupil's scenarios played through the action and selection interfaces, and the
-events a screen reader hears when the pupil clicks with real X input.
+pupil's scenarios played through the action and selection interfaces, the
+events a screen reader hears when the pupil clicks and presses keys with real
+X input, and what Orca, a real screen reader, says of it all.
 """
 
 import os
+import re
+import shutil
 import subprocess
 import sys
+import tempfile
 import time
 import unittest
 import warnings
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from a11y_session import Session  # noqa: E402
+from a11y_session import Session, stop  # noqa: E402
 
 PROGRAM = SCENARIO_DIR = None
 VERDICTS = ("Правилно.", "Грешка!", "Посочете две стойности!")
@@ -25,7 +29,22 @@ EVENTS = ("object:state-changed:focused", "object:state-changed:checked",
           "object:state-changed:showing", "object:text-changed",
           "object:selection-changed")
 
-pyatspi = GLib = None
+pyatspi = GLib = SESSION = None
+
+
+def setUpModule():
+    global pyatspi, GLib, SESSION
+    SESSION = Session().__enter__()
+    # The client finds the accessibility bus as the program does.
+    os.environ["DBUS_SESSION_BUS_ADDRESS"] = SESSION.env[
+        "DBUS_SESSION_BUS_ADDRESS"]
+    import pyatspi as atspi
+    from gi.repository import GLib as glib
+    pyatspi, GLib = atspi, glib
+
+
+def tearDownModule():
+    SESSION.__exit__(None, None, None)
 
 
 def scenarios():
@@ -141,22 +160,8 @@ class Listening:
 
 
 class ScreenReaderTest(unittest.TestCase):
-    @classmethod
-    def setUpClass(cls):
-        global pyatspi, GLib
-        cls.session = Session().__enter__()
-        # The client finds the accessibility bus as the program does.
-        os.environ["DBUS_SESSION_BUS_ADDRESS"] = cls.session.env[
-            "DBUS_SESSION_BUS_ADDRESS"]
-        import pyatspi as atspi
-        from gi.repository import GLib as glib
-        pyatspi, GLib = atspi, glib
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.session.__exit__(None, None, None)
-
     def setUp(self):
+        self.session = SESSION
         self.window = Window(self.session)
         self.addCleanup(self.window.close)
 
@@ -370,6 +375,85 @@ class ScreenReaderTest(unittest.TestCase):
                 self.assertEqual(heard[focus][1], pyatspi.ROLE_LIST)
                 self.assertIn("object:selection-changed", kinds)
             self.assertEqual(w.notification.name, message)
+
+
+# Orca with its debug log line-buffered, so that each utterance is in the
+# log as soon as it is spoken.
+ORCA_LINE_BUFFERED = """
+import builtins, runpy, sys
+plain_open = builtins.open
+def line_buffered(file, mode="r", *args, **kwargs):
+    if mode == "w" and not args and not kwargs:
+        kwargs["buffering"] = 1
+    return plain_open(file, mode, *args, **kwargs)
+builtins.open = line_buffered
+sys.argv = sys.argv[1:]
+runpy.run_path(sys.argv[0], run_name="__main__")
+"""
+
+
+@unittest.skipUnless(shutil.which("orca"), "Orca is not installed")
+class OrcaTest(unittest.TestCase):
+    """What Orca says, from its debug log: speech on (with or without a
+    speech server), braille off, preferences of its own."""
+
+    def setUp(self):
+        self.session = SESSION
+        home = tempfile.TemporaryDirectory(prefix="trovanel-orca-")
+        self.addCleanup(home.cleanup)
+        self.log = os.path.join(home.name, "orca.log")
+        prefs = os.path.join(home.name, "prefs")
+        os.mkdir(prefs)
+        orca = subprocess.Popen(
+            [sys.executable, "-c", ORCA_LINE_BUFFERED, shutil.which("orca"),
+             "--user-prefs", prefs, "--enable", "speech", "--disable",
+             "braille", "--debug-file", self.log],
+            env=dict(self.session.env, HOME=home.name,
+                     XDG_CONFIG_HOME=home.name, GSETTINGS_BACKEND="memory"),
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.addCleanup(stop, orca)
+        self.heard = 0
+        # A few seconds on a quiet machine, far more on a loaded one.
+        self.assertIsNotNone(self.said(lambda u: u == "Screen reader on.", 60))
+
+    def said(self, wanted, seconds=20):
+        """The first utterance since the last one found that is wanted."""
+        found = []
+
+        def look():
+            if not os.path.exists(self.log):
+                return False
+            with open(self.log, encoding="utf-8", errors="replace") as log:
+                spoken = re.findall(r"SPEECH OUTPUT: '(.*)' ?\[?\{", log.read())
+            for index in range(self.heard, len(spoken)):
+                if wanted(spoken[index]):
+                    self.heard = index + 1
+                    found.append(spoken[index])
+                    return True
+            return False
+        pump(seconds, look)
+        return found[0] if found else None
+
+    def test_start_text_line_by_line_and_the_verdict(self):
+        w = Window(self.session)
+        self.addCleanup(w.close)
+        title = w.frame.name
+        line = lambda u: len(u.strip()) > 10 and u.strip() in w.start_text
+        self.assertIsNotNone(self.said(lambda u: title in u))
+        self.assertIsNotNone(self.said(lambda u: u.startswith(w.message.name)))
+        first = self.said(line)
+        self.assertIsNotNone(first, "no line of the start text on start")
+        press(self.session, "Down")
+        second = self.said(line)
+        self.assertIsNotNone(second, "no line on Down")
+        self.assertGreater(w.start_text.index(second.strip()),
+                           w.start_text.index(first.strip()))
+        gait = 2
+        for target in (w.options[gait], w.rows[answers()[gait]]):
+            x, y = center(target)
+            subprocess.check_call(["xdotool", "mousemove", "--sync", str(x),
+                                   str(y), "click", "1"], env=self.session.env)
+        self.assertIsNotNone(self.said(lambda u: "Правилно." in u))
 
 
 if __name__ == "__main__":

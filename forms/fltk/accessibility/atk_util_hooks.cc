@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <map>
+#include <utility>
 
 namespace forms::fltk::accessibility {
 namespace {
@@ -20,6 +21,8 @@ struct Listener {
 };
 std::map<guint, Listener> listeners;
 guint last_listener = 0;
+void (*listened_to)(void*) = nullptr;
+void* listened_to_data = nullptr;
 
 struct KeyListener {
   AtkKeySnoopFunc listener;
@@ -59,6 +62,9 @@ guint AddListener(GSignalEmissionHook listener, const gchar* event_type) {
     listeners[id] = {signal_id, hook};
   }
   g_strfreev(parts);
+  if (auto callback = std::exchange(listened_to, nullptr)) {
+    callback(listened_to_data);
+  }
   return id;
 }
 
@@ -77,6 +83,11 @@ guint AddKeyListener(AtkKeySnoopFunc listener, gpointer data) {
 void RemoveKeyListener(guint id) { key_listeners.erase(id); }
 
 }  // namespace
+
+void WhenListenedTo(void (*callback)(void*), void* data) {
+  listened_to = callback;
+  listened_to_data = data;
+}
 
 bool KeyConsumed(AtkKeyEventStruct* event) {
   // A listener may remove itself while it runs: walk a copy.

@@ -10,9 +10,6 @@
 namespace forms::fltk::accessibility {
 namespace {
 
-// Seconds: how long the bridge takes to learn what is listened to.
-constexpr double kBridgeLearns = 0.25;
-
 // The layer whose event dispatch runs: FLTK's dispatch has no user data.
 PublishedWindow* dispatching = nullptr;
 
@@ -71,6 +68,7 @@ PublishedWindow::~PublishedWindow() {
   }
   Fl::remove_timeout(RunQueuedInput, this);
   Fl::remove_timeout(BridgeReady, this);
+  WhenListenedTo(nullptr, nullptr);
   bridge_.reset();
   loop_.reset();
   InstallUtilHooks(nullptr);
@@ -82,10 +80,9 @@ bool PublishedWindow::Start() {
   loop_ = std::make_unique<GlibInFltk>();
   bridge_ = std::make_unique<Bridge>();
   if (!bridge_->Start()) return false;
-  // The bridge asks which events screen readers listen to and drops every
-  // event until the answer is in: the window shown at once would be
-  // activated, with its focus, unheard.
-  Fl::add_timeout(kBridgeLearns, BridgeReady, this);
+  // The bridge hooks the signals it forwards a moment after it starts:
+  // until then the window, shown at once, would be activated unheard.
+  WhenListenedTo(BridgeListening, this);
   previous_dispatch_ = Fl::event_dispatch();
   dispatching = this;
   Fl::event_dispatch(Dispatch);
@@ -123,6 +120,12 @@ void PublishedWindow::PublishActivation() {
   // As toolkits do: the control with the focus is announced again within
   // the window just activated.
   if (active_ && focused_) PublishFocus(true);
+}
+
+// Called as the bridge hooks its first signal, with the rest to follow in
+// the same turn of the loop.
+void PublishedWindow::BridgeListening(void* data) {
+  Fl::add_timeout(0.0, BridgeReady, data);
 }
 
 void PublishedWindow::BridgeReady(void* data) {

@@ -58,6 +58,7 @@ class PublishedWindow : public Layer, private PeerHost {
   void Queue(std::function<void()> input);
   void WindowFocus(bool active);
   void PublishActivation();
+  static void BridgeListening(void* data);
   static void BridgeReady(void* data);
   void PublishFocus(bool focused);
   void PublishCarets();
