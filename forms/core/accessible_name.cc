@@ -59,13 +59,12 @@ std::vector<const Control*> ReadingOrder(const Form& form,
       shown.push_back(control.get());
     }
   }
-  std::stable_sort(shown.begin(), shown.end(),
-                   [](const Control* a, const Control* b) {
-                     const ControlDescription& da = a->description();
-                     const ControlDescription& db = b->description();
-                     return da.top != db.top ? da.top < db.top
-                                             : da.left < db.left;
-                   });
+  std::stable_sort(
+      shown.begin(), shown.end(), [](const Control* a, const Control* b) {
+        const ControlDescription& da = a->description();
+        const ControlDescription& db = b->description();
+        return da.top != db.top ? da.top < db.top : da.left < db.left;
+      });
   return shown;
 }
 

@@ -13,9 +13,9 @@ namespace forms::web {
 struct PageFiles {
   std::string_view language;     // e.g. "bg"
   std::string_view description;  // what a search engine shows of the page
-  std::string_view script;    // the module's JavaScript
-  std::string_view module;    // its WebAssembly, fetched early
-  std::string_view icon;      // a PNG
+  std::string_view script;       // the module's JavaScript
+  std::string_view module;       // its WebAssembly, fetched early
+  std::string_view icon;         // a PNG
 };
 
 // The whole page of a form: every visible control as a positioned element

@@ -39,8 +39,7 @@ TEST_F(PageMarkupTest, TheFormIsTheMainLandmarkUnderTheTitleAsHeading) {
   EXPECT_EQ(Count("<h1 [^>]*>" + std::string(quiz::kTitleCaption) + "</h1>"),
             1);
   EXPECT_EQ(Count("<h1"), 1);
-  EXPECT_EQ(Count(R"(<meta name="description" content="За страницата.">)"),
-            1);
+  EXPECT_EQ(Count(R"(<meta name="description" content="За страницата.">)"), 1);
   EXPECT_EQ(Count(R"(<html lang="bg">)"), 1);
 }
 

@@ -23,7 +23,7 @@ struct PublishedControl {
 
 struct PublishedForm {
   Fl_Window* window = nullptr;
-  std::string program;  // the application's name on the bus
+  std::string program;                     // the application's name on the bus
   std::vector<PublishedControl> controls;  // each container's in reading order
 };
 

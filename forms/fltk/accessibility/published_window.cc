@@ -30,9 +30,8 @@ bool KeyConsumedByListener(int event) {
   XKeyEvent key = fl_xevent->xkey;
   char text[16] = {};
   KeySym symbol = NoSymbol;
-  const int length =
-      XLookupString(&key, text, static_cast<int>(sizeof text) - 1, &symbol,
-                    nullptr);
+  const int length = XLookupString(
+      &key, text, static_cast<int>(sizeof text) - 1, &symbol, nullptr);
   AtkKeyEventStruct atk_key = {};
   atk_key.type =
       event == FL_KEYUP ? ATK_KEY_EVENT_RELEASE : ATK_KEY_EVENT_PRESS;
@@ -168,7 +167,7 @@ void PublishedWindow::AfterInput() {
   if (focused != focused_) {
     if (focused_) PublishFocus(false);
     focused_ = focused;
-      if (focused_) PublishFocus(true);
+    if (focused_) PublishFocus(true);
   }
   PublishCarets();
   if (announcement_) {

@@ -83,31 +83,24 @@ void PublishedWindow::AddStates(const Node& node, AtkStateSet* states) {
   if (widget->active_r()) Add(states, {ATK_STATE_ENABLED, ATK_STATE_SENSITIVE});
   if (widget->visible()) Add(states, {ATK_STATE_VISIBLE});
   if (widget->visible_r() && window_->shown()) Add(states, {ATK_STATE_SHOWING});
-  if (node.control && node.kind != NodeKind::kLabel &&
-      node.kind != NodeKind::kPanel) {
+  const KindTraits& traits = TraitsOf(node.kind);
+  for (AtkStateType state : traits.fixed_states) {
+    if (state != ATK_STATE_INVALID) Add(states, {state});
+  }
+  if (traits.focusable) {
     Add(states, {ATK_STATE_FOCUSABLE});
     if (focused_ == &node) Add(states, {ATK_STATE_FOCUSED});
   }
-  switch (node.kind) {
-    case NodeKind::kWindow:
-      if (active_) Add(states, {ATK_STATE_ACTIVE});
-      break;
-    case NodeKind::kOption:
-      if (static_cast<const OptionButton*>(node.control)->chosen()) {
-        Add(states, {ATK_STATE_CHECKED});
-      }
-      break;
-    case NodeKind::kListItem:
-      Add(states, {ATK_STATE_SELECTABLE});
-      if (SelectedRow(*node.parent) == node.row) {
-        Add(states, {ATK_STATE_SELECTED});
-      }
-      break;
-    case NodeKind::kText:
-      Add(states, {ATK_STATE_MULTI_LINE, ATK_STATE_READ_ONLY});
-      break;
-    default:
-      break;
+  // The states that follow the model.
+  if (node.kind == NodeKind::kWindow && active_)
+    Add(states, {ATK_STATE_ACTIVE});
+  if (node.kind == NodeKind::kOption &&
+      static_cast<const OptionButton*>(node.control)->chosen()) {
+    Add(states, {ATK_STATE_CHECKED});
+  }
+  if (node.kind == NodeKind::kListItem &&
+      SelectedRow(*node.parent) == node.row) {
+    Add(states, {ATK_STATE_SELECTED});
   }
 }
 
