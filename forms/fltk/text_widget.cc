@@ -133,6 +133,19 @@ int TextWidget::handle(int event) {
       if (MoveCaret(key, Fl::event_state(FL_SHIFT) != 0, control)) return 1;
       break;
     }
+    case FL_PUSH:
+    case FL_DRAG:
+    case FL_RELEASE: {
+      // The mouse places the caret and selects: Shift with a caret key
+      // then extends from the selection's other end.
+      const int handled = Fl_Text_Display::handle(event);
+      int start = 0;
+      int end = 0;
+      anchor_ = !buffer_.selection_position(&start, &end)
+                    ? insert_position()
+                    : (insert_position() == start ? end : start);
+      return handled;
+    }
     default:
       break;
   }
