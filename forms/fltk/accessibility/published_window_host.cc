@@ -92,8 +92,9 @@ void PublishedWindow::AddStates(const Node& node, AtkStateSet* states) {
     if (focused_ == &node) Add(states, {ATK_STATE_FOCUSED});
   }
   // The states that follow the model.
-  if (node.kind == NodeKind::kWindow && active_)
+  if (node.kind == NodeKind::kWindow && active_) {
     Add(states, {ATK_STATE_ACTIVE});
+  }
   if (node.kind == NodeKind::kOption &&
       static_cast<const OptionButton*>(node.control)->chosen()) {
     Add(states, {ATK_STATE_CHECKED});
