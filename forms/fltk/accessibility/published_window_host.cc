@@ -9,6 +9,7 @@
 
 #include <cstdlib>
 
+#include "forms/core/keyboard_order.h"
 #include "forms/fltk/accessibility/published_window.h"
 
 namespace forms::fltk::accessibility {
@@ -64,8 +65,7 @@ void PublishedWindow::AddStates(const Node& node, AtkStateSet* states) {
   if (widget->active_r()) Add(states, {ATK_STATE_ENABLED, ATK_STATE_SENSITIVE});
   if (widget->visible()) Add(states, {ATK_STATE_VISIBLE});
   if (widget->visible_r() && window_->shown()) Add(states, {ATK_STATE_SHOWING});
-  if (node.control && node.kind != NodeKind::kLabel &&
-      node.kind != NodeKind::kPanel) {
+  if (node.control && TakesFocus(*node.control)) {
     Add(states, {ATK_STATE_FOCUSABLE});
     if (focused_ == &node) Add(states, {ATK_STATE_FOCUSED});
   }
