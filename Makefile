@@ -57,7 +57,9 @@ web: deps
 
 # The unit tests on the wasm build under Node, then the page in headless
 # Chromium (tests/web, node's own test runner).
-web-test: web
+# The scenarios come as JSON from the Linux build's parser.
+web-test: web configure
+	cmake --build build -j $(JOBS) --target trovanel_scenarios
 	$(WEB_ENV) cmake --build build-web -j $(JOBS) --target unit_tests
 	ctest --test-dir build-web --output-on-failure
 	cd tests/web && PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 npm ci --no-audit --no-fund
