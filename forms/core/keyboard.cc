@@ -27,19 +27,18 @@ KeyResult Keyboard::Press(Control* focused, const KeyStroke& press,
       break;
   }
   if (auto* list = dynamic_cast<ListBox*>(focused)) {
-    const int16_t row =
-        press.key == Key::kCharacter
-            ? RowStartingWith(*list, press.character)
-            : RowAfterKey(*list, press.key, list_view.top_row,
-                          list_view.page_rows);
+    const int16_t row = press.key == Key::kCharacter
+                            ? RowStartingWith(*list, press.character)
+                            : RowAfterKey(*list, press.key, list_view.top_row,
+                                          list_view.page_rows);
     if (row >= 0) form_.UserSelectsRow(*list, row);
     return {true, nullptr};
   }
   if (press.key == Key::kCharacter) return {false, nullptr};
   if (auto* option = dynamic_cast<OptionButton*>(focused)) {
-    OptionButton* next =
-        IsArrow(press.key) ? order_.Neighbour(*option, Step(press.key))
-                           : nullptr;
+    OptionButton* next = IsArrow(press.key)
+                             ? order_.Neighbour(*option, Step(press.key))
+                             : nullptr;
     if (next != nullptr) form_.UserChoosesOption(*next);
     return {true, next};
   }

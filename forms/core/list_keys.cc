@@ -21,8 +21,7 @@ char32_t Folded(char32_t c) {
 
 }  // namespace
 
-int16_t RowAfterKey(const ListBox& list, Key key, int top_row,
-                    int page_rows) {
+int16_t RowAfterKey(const ListBox& list, Key key, int top_row, int page_rows) {
   const int last = list.row_count() - 1;
   if (last < 0) return -1;
   const int current = list.current_row();

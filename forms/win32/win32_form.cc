@@ -128,8 +128,8 @@ void Win32Form::ApplyDpi(int dpi) {
   if (font_) DeleteObject(font_);
   font_ = new_font;
 
-  DWORD style = static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_STYLE));
-  DWORD ex_style = static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_EXSTYLE));
+  auto style = static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_STYLE));
+  auto ex_style = static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_EXSTYLE));
   SIZE outer = OuterSizeForClient(TwipsToPixels(own.client_width, dpi),
                                   TwipsToPixels(own.client_height, dpi), style,
                                   ex_style, dpi);

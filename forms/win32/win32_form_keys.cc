@@ -47,8 +47,7 @@ std::optional<KeyStroke> CorePress(const MSG& msg) {
     return KeyStroke{*key, GetKeyState(VK_SHIFT) < 0};
   }
   if (msg.message == WM_CHAR && msg.wParam >= 0x20 && msg.wParam != 0x7F) {
-    return KeyStroke{Key::kCharacter, false,
-                    static_cast<char32_t>(msg.wParam)};
+    return KeyStroke{Key::kCharacter, false, static_cast<char32_t>(msg.wParam)};
   }
   return std::nullopt;
 }

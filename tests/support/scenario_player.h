@@ -27,7 +27,9 @@ class Harness {
   // The message box's text as the widget shows it.
   virtual std::string ShownMessage() = 0;
   // How the widget shows a text the model holds (its line breaks).
-  virtual std::string AsShown(std::string_view text) { return std::string(text); }
+  virtual std::string AsShown(std::string_view text) {
+    return std::string(text);
+  }
   // The option shown chosen (-1: none; -2: more than one) and the row shown
   // selected (-1: none).
   virtual int ShownOption() = 0;

@@ -30,29 +30,10 @@ std::string Quoted(std::string_view text) {
   return quoted + "\"";
 }
 
-std::string_view Verb(Step::Kind kind) {
-  switch (kind) {
-    case Step::Kind::kOption:
-      return "option";
-    case Step::Kind::kRow:
-      return "row";
-    case Step::Kind::kPressBack:
-      return "press_back";
-    case Step::Kind::kKey:
-      return "key";
-    case Step::Kind::kSayStart:
-      return "say_start";
-    case Step::Kind::kSay:
-      return "say";
-    case Step::Kind::kFocus:
-      return "focus";
-    case Step::Kind::kChosen:
-      return "chosen";
-    case Step::Kind::kSelected:
-      return "selected";
-  }
-  return "";
-}
+// In the order of Step::Kind.
+constexpr std::string_view kVerbs[] = {"option", "row",       "press_back",
+                                       "key",    "say_start", "say",
+                                       "focus",  "chosen",    "selected"};
 
 // {"scenarios": [{"name", "steps": [{"verb", "number" (-1: none), "text",
 // "where"}]}], "answers": [the right row of each gait], "rows": [the
@@ -64,7 +45,7 @@ std::string Json() {
     json += "\n {\"name\": " + Quoted(scenario.name) + ", \"steps\": [";
     for (const Step& step : scenario.steps) {
       if (json.back() == '}') json += ",";
-      json += "\n  {\"verb\": " + Quoted(Verb(step.kind)) +
+      json += "\n  {\"verb\": " + Quoted(kVerbs[static_cast<int>(step.kind)]) +
               ", \"number\": " + std::to_string(step.number) +
               ", \"text\": " + Quoted(step.text) +
               ", \"where\": " + Quoted(step.where) + "}";

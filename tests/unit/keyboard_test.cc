@@ -12,8 +12,8 @@ namespace trovanel_test {
 namespace {
 
 using forms::Key;
-using forms::KeyStroke;
 using forms::KeyResult;
+using forms::KeyStroke;
 
 class KeyboardTest : public ::testing::Test {
  protected:
@@ -131,8 +131,10 @@ TEST_F(KeyboardTest, EnterAndEscapeDoNothingAnywhere) {
 // arrows, and a character types nothing outside the list.
 TEST_F(KeyboardTest, TheTextBoxKeepsItsArrowsAndOnlyTheListTakesLetters) {
   EXPECT_FALSE(keyboard_.Press(Message(), {Key::kDown}).handled);
-  EXPECT_FALSE(keyboard_.Press(Message(), {Key::kCharacter, false, U'к'}).handled);
-  EXPECT_FALSE(keyboard_.Press(Option(0), {Key::kCharacter, false, U' '}).handled);
+  EXPECT_FALSE(
+      keyboard_.Press(Message(), {Key::kCharacter, false, U'к'}).handled);
+  EXPECT_FALSE(
+      keyboard_.Press(Option(0), {Key::kCharacter, false, U' '}).handled);
   EXPECT_EQ(ChosenMember(app_.form(), "Option1"), -1);
 }
 

@@ -35,8 +35,8 @@ TEST(LayoutTest, OnlyTheKeyListsAndTheMottoAreHidden) {
 
 // To the letter: a stray blank at a row's end shows in no picture.
 TEST(LayoutTest, TheDescriptionListHoldsTheRowsOfTheAnswerTable) {
-  const auto& rows = trovanel_test::FindDescription(TrovanelLayout(), kListArray,
-                                                    kDescriptionList)
+  const auto& rows = trovanel_test::FindDescription(
+                         TrovanelLayout(), kListArray, kDescriptionList)
                          .rows;
   ASSERT_EQ(rows.size(), static_cast<size_t>(trovanel_test::kRows));
   for (int row = 0; row < trovanel_test::kRows; ++row) {

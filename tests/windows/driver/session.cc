@@ -52,7 +52,8 @@ std::string Session::Focus() {
                  reinterpret_cast<LPARAM>(&end));
     return start == end ? "message" : "message, its text highlighted";
   }
-  if (focus && focus == Widget(trovanel::kListArray, trovanel::kDescriptionList)) {
+  if (focus &&
+      focus == Widget(trovanel::kListArray, trovanel::kDescriptionList)) {
     return "list";
   }
   for (int16_t option = 0; focus && option < kGaits; ++option) {

@@ -1,15 +1,29 @@
-// The page's run-time error report, on the module built from a faulty layout
-// (tests/web/fault_page.cc): the report comes once, with the error's number,
-// and then the form takes no more input.
+// What the module raises on the page: a check only for a real change, and
+// the run-time error report, on the module built from a faulty layout
+// (tests/web/fault_page.cc): once, with the error's number, and then the
+// form takes no more input.
 import assert from 'node:assert/strict';
 import { join } from 'node:path';
 import { test } from 'node:test';
 
-import { pageSession } from './support/browser.mjs';
+import { openPage, pageSession } from './support/browser.mjs';
 import { PageDriver } from './support/page_driver.mjs';
 import { kFaultPage } from './support/paths.mjs';
 
 const session = pageSession();
+
+test('a click on the row or the option already chosen runs no check', async () => {
+  const { page, context } = await openPage(session.browser, session.server.url);
+  const driver = new PageDriver(page);
+  await driver.clickOption(2);
+  await driver.clickRow(0);
+  // Only a check writes the verdict into the box again.
+  await page.evaluate(() => { document.getElementById('Text1_0').value = ''; });
+  await driver.clickRow(0);
+  await driver.clickOption(2);
+  assert.equal(await driver.message(), '');
+  await context.close();
+});
 
 test('a run-time error is reported once and leaves the form inert', async () => {
   const context = await session.browser.newContext({ viewport: { width: 527, height: 345 } });
