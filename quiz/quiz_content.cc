@@ -27,7 +27,7 @@ const std::string_view kCorrectMessage = "Правилно.";
 const std::string_view kWrongMessage = "Грешка!";
 
 const std::string_view kWindowTitle =
-    "www.trovanel.example  Биология - видове ход на коня";
+    TROVANEL_TITLE_ADDRESS "  Биология - видове ход на коня";
 const std::string_view kFrameCaption = "Вид алюр";
 const std::string_view kTitleCaption = "Биология - ход на коня, алюр ";
 const std::string_view kListHeading = "Как коня движи крайниците си";

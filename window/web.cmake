@@ -13,9 +13,11 @@ target_compile_definitions(trovanel PRIVATE
                            TROVANEL_PAGE_ICON="${TROVANEL_PAGE_ICON}")
 set_target_properties(trovanel PROPERTIES SUFFIX .js
                       RUNTIME_OUTPUT_DIRECTORY ${TROVANEL_DIST})
-target_link_options(trovanel PRIVATE
+set(TROVANEL_PAGE_LINK_OPTIONS
   -sENVIRONMENT=web -sFILESYSTEM=0 -sMALLOC=emmalloc
-  -sINITIAL_MEMORY=1MB -sTOTAL_STACK=64KB -sALLOW_MEMORY_GROWTH=1)
+  -sINITIAL_MEMORY=1MB -sTOTAL_STACK=64KB -sALLOW_MEMORY_GROWTH=1
+  CACHE INTERNAL "How the page's modules are linked")
+target_link_options(trovanel PRIVATE ${TROVANEL_PAGE_LINK_OPTIONS})
 
 add_custom_command(
   OUTPUT ${TROVANEL_DIST}/index.html

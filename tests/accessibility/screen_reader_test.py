@@ -2,7 +2,7 @@
 """The Linux window read and used the way a screen reader does, through
 AT-SPI (Debian's pyatspi), on a private session and accessibility bus.
 
-  screen_reader_test.py PROGRAM SCENARIO_DIR     (on an X display)
+  screen_reader_test.py PROGRAM SCENARIOS_JSON     (on an X display)
 
 The tree (roles, names, states), the message through the text interface, the
 pupil's scenarios played through the action and selection interfaces, the
@@ -10,6 +10,7 @@ events a screen reader hears when the pupil clicks and presses keys with real
 X input, and what Orca, a real screen reader, says of it all.
 """
 
+import json
 import os
 import re
 import shutil
@@ -23,7 +24,7 @@ import warnings
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from a11y_session import Session, stop  # noqa: E402
 
-PROGRAM = SCENARIO_DIR = None
+PROGRAM = SCENARIOS_JSON = None
 VERDICTS = ("Правилно.", "Грешка!", "Посочете две стойности!")
 EVENTS = ("object:state-changed:focused", "object:state-changed:checked",
           "object:state-changed:showing", "object:text-changed",
@@ -47,26 +48,27 @@ def tearDownModule():
     SESSION.__exit__(None, None, None)
 
 
+def table():
+    """The scenarios and the answer table, as the build's parser wrote them."""
+    with open(SCENARIOS_JSON, encoding="utf-8") as f:
+        return json.load(f)
+
+
 def scenarios():
-    """{name: [(word, rest), ...]} from the shared scenario file."""
-    result = {}
-    with open(os.path.join(SCENARIO_DIR, "pupil.txt"), encoding="utf-8") as f:
-        for line in f:
-            line = line.rstrip("\n")
-            if not line.strip() or line.startswith("#"):
-                continue
-            word, _, rest = line.partition(" ")
-            if word == "scenario":
-                steps = result.setdefault(rest, [])
-            else:
-                steps.append((word, rest))
-    return result
+    """{name: [(word, rest), ...]}, each step as its line in the file."""
+    def line(step):
+        verb, number, text = step["verb"], step["number"], step["text"]
+        if verb == "say_start":
+            return "say", "start"
+        if not text:
+            return verb, "none" if number < 0 else str(number)
+        return verb, text if number < 0 else f"{text} {number}"
+    return {s["name"]: [line(step) for step in s["steps"]]
+            for s in table()["scenarios"]}
 
 
 def answers():
-    with open(os.path.join(SCENARIO_DIR, "answers.txt")) as f:
-        pairs = [line.split() for line in f if line.strip() and line[0] != "#"]
-    return {int(gait): int(row) for gait, row in pairs}
+    return dict(enumerate(table()["answers"]))
 
 
 def pump(seconds, until=lambda: False):
@@ -460,5 +462,5 @@ if __name__ == "__main__":
     # pyatspi's own use of GLib's deprecated calls is no concern here.
     warnings.simplefilter("ignore", DeprecationWarning)
     warnings.simplefilter("ignore", ImportWarning)
-    PROGRAM, SCENARIO_DIR = sys.argv[1], sys.argv[2]
+    PROGRAM, SCENARIOS_JSON = sys.argv[1], sys.argv[2]
     unittest.main(argv=sys.argv[:1], verbosity=2, warnings="ignore")

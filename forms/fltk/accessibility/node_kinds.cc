@@ -9,21 +9,17 @@ constexpr AtkStateType kNone = ATK_STATE_INVALID;
 
 // In the order of NodeKind.
 constexpr std::array<KindTraits, 9> kTraits = {{
-    {ATK_ROLE_APPLICATION, PeerInterface::kNone, false, {kNone, kNone}},
-    {ATK_ROLE_FRAME, PeerInterface::kWindow, false, {kNone, kNone}},
-    {ATK_ROLE_PANEL, PeerInterface::kNone, false, {kNone, kNone}},
-    {ATK_ROLE_RADIO_BUTTON, PeerInterface::kAction, true, {kNone, kNone}},
-    {ATK_ROLE_LIST, PeerInterface::kSelection, true, {kNone, kNone}},
-    {ATK_ROLE_LIST_ITEM,
-     PeerInterface::kNone,
-     false,
-     {ATK_STATE_SELECTABLE, kNone}},
+    {ATK_ROLE_APPLICATION, PeerInterface::kNone, {kNone, kNone}},
+    {ATK_ROLE_FRAME, PeerInterface::kWindow, {kNone, kNone}},
+    {ATK_ROLE_PANEL, PeerInterface::kNone, {kNone, kNone}},
+    {ATK_ROLE_RADIO_BUTTON, PeerInterface::kAction, {kNone, kNone}},
+    {ATK_ROLE_LIST, PeerInterface::kSelection, {kNone, kNone}},
+    {ATK_ROLE_LIST_ITEM, PeerInterface::kNone, {ATK_STATE_SELECTABLE, kNone}},
     {ATK_ROLE_TEXT,
      PeerInterface::kText,
-     true,
      {ATK_STATE_MULTI_LINE, ATK_STATE_READ_ONLY}},
-    {ATK_ROLE_LABEL, PeerInterface::kNone, false, {kNone, kNone}},
-    {ATK_ROLE_NOTIFICATION, PeerInterface::kNone, false, {kNone, kNone}},
+    {ATK_ROLE_LABEL, PeerInterface::kNone, {kNone, kNone}},
+    {ATK_ROLE_NOTIFICATION, PeerInterface::kNone, {kNone, kNone}},
 }};
 
 constexpr std::array<std::pair<ControlKind, NodeKind>, 5> kControlNodes = {{

@@ -25,11 +25,11 @@ enum class NodeKind {
 enum class PeerInterface { kNone, kWindow, kAction, kSelection, kText };
 
 // What a kind of node is to a screen reader. The states that follow the
-// model (checked, selected, focused, active) are read when asked.
+// model (checked, selected, focused, active) are read when asked, and which
+// controls take the focus is the core's rule.
 struct KindTraits {
   AtkRole role;
   PeerInterface peer;
-  bool focusable;
   std::array<AtkStateType, 2> fixed_states;  // ATK_STATE_INVALID: none
 };
 

@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "forms/core/keyboard_order.h"
 #include "forms/fltk/accessibility/published_window.h"
 
 namespace forms::fltk::accessibility {
@@ -83,11 +84,10 @@ void PublishedWindow::AddStates(const Node& node, AtkStateSet* states) {
   if (widget->active_r()) Add(states, {ATK_STATE_ENABLED, ATK_STATE_SENSITIVE});
   if (widget->visible()) Add(states, {ATK_STATE_VISIBLE});
   if (widget->visible_r() && window_->shown()) Add(states, {ATK_STATE_SHOWING});
-  const KindTraits& traits = TraitsOf(node.kind);
-  for (AtkStateType state : traits.fixed_states) {
+  for (AtkStateType state : TraitsOf(node.kind).fixed_states) {
     if (state != ATK_STATE_INVALID) Add(states, {state});
   }
-  if (traits.focusable) {
+  if (node.control && TakesFocus(*node.control)) {
     Add(states, {ATK_STATE_FOCUSABLE});
     if (focused_ == &node) Add(states, {ATK_STATE_FOCUSED});
   }

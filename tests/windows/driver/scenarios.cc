@@ -2,27 +2,17 @@
 // Windows program's form and backend under Wine with real input.
 #include <gtest/gtest.h>
 
-#include <string>
-
-#include "tests/support/answers.h"
-#include "tests/windows/driver/scenario_player.h"
+#include "tests/windows/driver/session.h"
 
 namespace trovanel_test {
 
-// Names a scenario in the test's output.
-void PrintTo(const Scenario& scenario, std::ostream* out) {
-  *out << scenario.name;
-}
-
 namespace {
-
-using Kind = Step::Kind;
 
 class ScenarioTest : public ::testing::TestWithParam<Scenario> {};
 
 TEST_P(ScenarioTest, ShowsWhatTheScenarioSays) {
   Session session;
-  for (const Step& step : GetParam().steps) Play(session, step);
+  Play(session, GetParam());
   EXPECT_FALSE(session.input().exit_status());
 }
 
@@ -30,25 +20,10 @@ INSTANTIATE_TEST_SUITE_P(Pupil, ScenarioTest,
                          ::testing::ValuesIn(AllScenarios()),
                          [](const auto& info) { return info.param.name; });
 
-// Every gait with every row, by mouse, half of them row first.
+// Every gait with every row, by mouse.
 TEST(WindowsForm, EveryPairGetsTheAnswerOfTheTable) {
   Session session;
-  for (int gait = 0; gait < kGaits; ++gait) {
-    for (int row = 0; row < kRows; ++row) {
-      std::string where =
-          "gait " + std::to_string(gait) + ", row " + std::to_string(row);
-      Step option{Kind::kOption, gait, "", where};
-      Step click_row{Kind::kRow, row, "", where};
-      bool row_first = (gait + row) % 2 == 1;
-      for (const Step& step :
-           {row_first ? click_row : option, row_first ? option : click_row,
-            Step{Kind::kSay, -1, std::string(Verdict(gait, row)), where},
-            Step{Kind::kChosen, gait, "", where},
-            Step{Kind::kSelected, row, "", where}}) {
-        Play(session, step);
-      }
-    }
-  }
+  PlayEveryPair(session);
 }
 
 }  // namespace
