@@ -7,6 +7,9 @@
 // clang-format off
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
+#include <optional>
 #include <string>
 
 #include "forms/fltk/text_widget.h"
@@ -15,6 +18,7 @@
 #include "tests/support/answers.h"
 #include "tests/support/form_lookup.h"
 #include "tests/support/scenario.h"
+#include "window/opened_exercise.h"
 #include "window/trovanel_layout.h"
 // clang-format on
 
@@ -26,6 +30,12 @@ void PrintTo(const Scenario& scenario, std::ostream* out) {
 }
 
 namespace {
+
+std::optional<std::string> ReadText(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return std::nullopt;
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
 
 using trovanel::kDescriptionList;
 using trovanel::kListArray;
@@ -54,7 +64,8 @@ void ExpectSelected(WindowUnderTest& window, int row) {
   EXPECT_EQ(window.ShownRow(), row);
 }
 
-void Play(WindowUnderTest& window, const Step& step) {
+void Play(WindowUnderTest& window, const Step& step,
+          std::string_view start_text = quiz::kStartText) {
   switch (step.kind) {
     case Step::Kind::kOption:
       return window.ClickOption(step.number);
@@ -66,7 +77,7 @@ void Play(WindowUnderTest& window, const Step& step) {
       EXPECT_TRUE(window.Key(step.text)) << "no such key";
       return;
     case Step::Kind::kSayStart:
-      return ExpectMessage(window, quiz::kStartText);
+      return ExpectMessage(window, start_text);
     case Step::Kind::kSay:
       return ExpectMessage(window, step.text);
     case Step::Kind::kFocus:
@@ -103,6 +114,31 @@ TEST_P(ScenarioTest, ShowsWhatTheScenarioSays) {
 INSTANTIATE_TEST_SUITE_P(Pupil, ScenarioTest,
                          ::testing::ValuesIn(AllScenarios()),
                          [](const auto& info) { return info.param.name; });
+
+// The example exercises, each opened from its file and played through the
+// scenario written for it in tests/scenarios/exercises.
+TEST(TrovanelWindow, OpensEachExampleFileAndPlaysItsScenario) {
+  for (const char* name : {"states-of-water", "cell-organelles"}) {
+    SCOPED_TRACE(name);
+    const std::string root = TROVANEL_SOURCE_DIR;
+    const trovanel::OpenedExercise opened(
+        ReadText(root + "/exercises/" + name + ".trovanel"), name);
+    ASSERT_TRUE(opened.ok()) << opened.error();
+    const auto scenarios = ParseScenarios(
+        ReadText(root + "/tests/scenarios/exercises/" + name + ".txt")
+            .value_or(""),
+        name);
+    ASSERT_FALSE(scenarios.empty());
+    for (const Scenario& scenario : scenarios) {
+      WindowUnderTest window(opened.layout(), opened.exercise());
+      for (const Step& step : scenario.steps) {
+        SCOPED_TRACE(step.where);
+        Play(window, step, opened.exercise().start_text);
+      }
+      EXPECT_EQ(window.reported_error(), "");
+    }
+  }
+}
 
 // Every option and every row, clicked where the layout puts it.
 TEST(TrovanelWindow, EveryPairOfClicksGetsItsAnswer) {

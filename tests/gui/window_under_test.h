@@ -18,6 +18,9 @@ namespace trovanel_test {
 class WindowUnderTest {
  public:
   WindowUnderTest();
+  // Another exercise in its own layout; both must outlive the window.
+  WindowUnderTest(const forms::FormDescription& layout,
+                  const quiz::Exercise& exercise);
   ~WindowUnderTest();
 
   forms::Form& form() { return app_.form(); }

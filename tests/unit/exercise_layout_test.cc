@@ -53,7 +53,7 @@ TEST(ExerciseLayoutTest, TheBuiltInExerciseGivesTheTableUnchanged) {
 // An exercise of `pairs` options and as many descriptions, with texts of
 // `chars` characters of ordinary prose.
 quiz::Exercise Made(size_t pairs, size_t option_chars, size_t row_chars) {
-  const std::string prose = "коня последователно мести крайниците си ";
+  const std::string prose = "поне два от крайниците на коня са във въздуха ";
   auto text = [&prose](size_t index, size_t chars) {
     std::string made = std::to_string(index) + " ";
     while (made.size() < chars * 2) made += prose;
