@@ -7,6 +7,12 @@
 #define TOML_HEADER_ONLY 1
 #define TOML_EXCEPTIONS 0
 #define TOML_ENABLE_FORMATTERS 0
+// Numbers through <charconv> where the library has it for floating point:
+// the parser's fallback, a string stream, would bring in the whole of the
+// stream and locale machinery.
+#if defined(__GLIBCXX__) && __GLIBCXX__ >= 20210427
+#define TOML_FLOAT_CHARCONV 1
+#endif
 #include <toml++/toml.h>
 
 namespace quiz {
