@@ -5,7 +5,7 @@ JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
 .PHONY: all deps configure build run test asan windows package web web-test serve \
-  bench screenshot reference-images clean
+  bench screenshot reference-images fuzz fuzz-build fuzz-check clean
 
 all: build
 
@@ -29,6 +29,22 @@ asan: deps
 	cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DTROVANEL_SANITIZE=ON \
 	  >/dev/null
 	cmake --build build-asan -j $(JOBS)
+
+# The exercise loader and the layout rule under libFuzzer, seeded with the
+# example files: a minute in `make test`, FUZZ_SECONDS (10 minutes) here.
+FUZZ_SECONDS ?= 600
+fuzz-build: deps
+	CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DTROVANEL_BACKEND=none -DTROVANEL_TESTS=OFF -DTROVANEL_FUZZ=ON >/dev/null
+	cmake --build build-fuzz -j $(JOBS) --target exercise_fuzzer
+	mkdir -p build-fuzz/corpus
+	cp exercises/*.trovanel build-fuzz/corpus/
+fuzz: fuzz-build
+	build-fuzz/tests/fuzz/exercise_fuzzer -max_total_time=$(FUZZ_SECONDS) \
+	  -max_len=16384 build-fuzz/corpus
+fuzz-check: fuzz-build
+	build-fuzz/tests/fuzz/exercise_fuzzer -max_total_time=60 -max_len=16384 \
+	  build-fuzz/corpus
 
 windows: deps
 	JOBS=$(JOBS) bash tools/build-windows.sh
@@ -66,7 +82,7 @@ web-test: web
 serve: web
 	node tools/serve_page.mjs build-web/dist 8000
 
-test: configure asan windows package
+test: configure asan windows package fuzz-check
 	cmake --build build -j $(JOBS)
 	ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 	  ctest --test-dir build-asan --output-on-failure -j $(JOBS)
@@ -92,4 +108,4 @@ reference-images: build
 	  -R '^windows_reference_images$$' --output-on-failure
 
 clean:
-	rm -rf build build-asan build-windows build-web
+	rm -rf build build-asan build-windows build-web build-fuzz
