@@ -63,13 +63,16 @@ package: configure windows
 WEB_ENV := NODE_PATH=/usr/share/nodejs EMSDK_PYTHON=/usr/bin/python3
 web: deps
 	cmake -S . -B build-web/host -DCMAKE_BUILD_TYPE=Release \
-	  -DTROVANEL_BACKEND=none -DTROVANEL_TESTS=OFF >/dev/null
-	cmake --build build-web/host -j $(JOBS) --target trovanel_page
+	  -DTROVANEL_BACKEND=none -DTROVANEL_TESTS=OFF \
+	  -DTROVANEL_ONE_FILE_MODULE=$(CURDIR)/build-web/one-file/trovanel-one-file.js \
+	  >/dev/null
+	cmake --build build-web/host -j $(JOBS) --target trovanel_page trovanel-page
 	$(WEB_ENV) emcmake cmake -S . -B build-web -DCMAKE_BUILD_TYPE=MinSizeRel \
 	  -DCMAKE_CROSSCOMPILING_EMULATOR=/usr/bin/node \
 	  -DTROVANEL_PAGE_TOOL=$(CURDIR)/build-web/host/window/trovanel_page >/dev/null
 	$(WEB_ENV) cmake --build build-web -j $(JOBS) \
-	  --target trovanel trovanel_page_markup trovanel_favicon
+	  --target trovanel trovanel_page_markup trovanel_favicon trovanel_one_file \
+	  trovanel_exercise_page
 
 # The unit tests on the wasm build under Node, then the page in headless
 # Chromium (tests/web, node's own test runner).

@@ -168,14 +168,25 @@ std::string PageMarkup(const Form& form, const PageFiles& files) {
                Attribute("href", files.icon), ">\n"});
   // The module is fetched at once and runs once the markup is parsed; until
   // it has bound to the form, the form is inert: shown, never half-working.
-  html += Cat({R"(<link rel="preload" as="fetch" crossorigin)",
-               Attribute("href", files.module), ">\n"});
+  if (files.inline_script.empty()) {
+    html += Cat({R"(<link rel="preload" as="fetch" crossorigin)",
+                 Attribute("href", files.module), ">\n"});
+  }
   html += Cat({"<style>", PageStyle(form), "</style>\n"});
-  html += Cat({"<script defer", Attribute("src", files.script),
-               "></script>\n</head>\n<body>\n"});
+  if (files.inline_script.empty()) {
+    html += Cat({"<script defer", Attribute("src", files.script), "></script>"});
+  }
+  html += "\n</head>\n<body>\n";
   html += Cat({R"(<div class="form")", Attribute("id", layout.name), " inert>",
-               Children(form, nullptr), "</div>\n</body>\n</html>\n"});
-  return html;
+               Children(form, nullptr), "</div>\n"});
+  if (!files.data.empty()) {
+    html += Cat({R"(<script type="text/plain")", Attribute("id", kPageDataId),
+                 ">", files.data, "</script>\n"});
+  }
+  if (!files.inline_script.empty()) {
+    html += Cat({"<script>", files.inline_script, "</script>\n"});
+  }
+  return html + "</body>\n</html>\n";
 }
 
 }  // namespace forms::web

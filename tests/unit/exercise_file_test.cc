@@ -3,6 +3,7 @@
 #include <string>
 
 #include "gtest/gtest.h"
+#include "quiz/exercise_text.h"
 #include "tests/unit/example_files.h"
 
 namespace quiz {
@@ -173,6 +174,20 @@ TEST(ExerciseFileTest, EachFaultIsNamedWhereItIs) {
   EXPECT_EQ(UnreadableFile("a.trovanel").Text(),
             "a.trovanel: файлът не може да се прочете");
   EXPECT_EQ((ExerciseError{"a", 3, 7, "грешка"}).Text(), "a:3:7: грешка");
+}
+
+// The form a one-file page carries its exercise in, which its module reads.
+TEST(ExerciseTextTest, CarriesEveryTextThroughHtmlAndBack) {
+  Exercise exercise = Loaded(kSmall);
+  exercise.start_text = "a\\b\r\n</script>\r\n";
+  const std::string text = WriteExerciseText(exercise);
+  EXPECT_EQ(text.find('<'), std::string::npos);
+  EXPECT_EQ(ReadExerciseText(text), exercise);
+  EXPECT_EQ(ReadExerciseText(WriteExerciseText(BuiltInExercise())),
+            BuiltInExercise());
+  EXPECT_EQ(ReadExerciseText(text.substr(0, text.size() - 2)), std::nullopt);
+  EXPECT_EQ(ReadExerciseText(text + "x\n"), std::nullopt);
+  EXPECT_EQ(ReadExerciseText("trovanel-exercise 2\n"), std::nullopt);
 }
 
 }  // namespace
