@@ -26,7 +26,7 @@ void ExpectMessage(Session& session, std::string_view text) {
 // The model's one chosen option, and every option widget showing it.
 void ExpectChosen(Session& session, int member) {
   EXPECT_EQ(ChosenMember(session.app().form(), kOptionArray), member);
-  for (int16_t option = 0; option < kGaits; ++option) {
+  for (int16_t option = 0; option < session.OptionCount(); ++option) {
     LRESULT check =
         SendMessageW(session.Widget(kOptionArray, option), BM_GETCHECK, 0, 0);
     EXPECT_EQ(check == BST_CHECKED, option == member) << "option " << option;
@@ -71,7 +71,11 @@ void Play(Session& session, const Step& step) {
     case Step::Kind::kKey:
       return session.Key(step.text);
     case Step::Kind::kSayStart:
-      return ExpectMessage(session, quiz::kStartText);
+      // The start text of whichever exercise the window holds.
+      return ExpectMessage(
+          session, session.Model<forms::TextBox>(kTextArray, kMessageBox)
+                       .description()
+                       .caption);
     case Step::Kind::kSay:
       return ExpectMessage(session, step.text);
     case Step::Kind::kFocus:

@@ -2,10 +2,14 @@
 // Windows program's form and backend under Wine with real input.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
+#include <optional>
 #include <string>
 
 #include "tests/support/answers.h"
 #include "tests/windows/driver/scenario_player.h"
+#include "window/opened_exercise.h"
 
 namespace trovanel_test {
 
@@ -29,6 +33,33 @@ TEST_P(ScenarioTest, ShowsWhatTheScenarioSays) {
 INSTANTIATE_TEST_SUITE_P(Pupil, ScenarioTest,
                          ::testing::ValuesIn(AllScenarios()),
                          [](const auto& info) { return info.param.name; });
+
+// The example files with more and fewer pairs, each opened from its file
+// (on drive Z:, the Linux root) and played through its own scenario.
+TEST(WindowsForm, OpensEachExampleFileAndPlaysItsScenario) {
+  auto read = [](const std::string& path) -> std::optional<std::string> {
+    std::ifstream in("Z:" + path, std::ios::binary);
+    if (!in) return std::nullopt;
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  };
+  for (const std::string name : {"states-of-water", "cell-organelles"}) {
+    SCOPED_TRACE(name);
+    const std::string root = TROVANEL_SOURCE_DIR;
+    const trovanel::OpenedExercise opened(
+        read(root + "/exercises/" + name + ".trovanel"), name);
+    ASSERT_TRUE(opened.ok()) << opened.error();
+    const auto scenarios = ParseScenarios(
+        read(root + "/tests/scenarios/exercises/" + name + ".txt")
+            .value_or(""),
+        name);
+    ASSERT_FALSE(scenarios.empty());
+    for (const Scenario& scenario : scenarios) {
+      Session session(opened.layout(), opened.exercise());
+      for (const Step& step : scenario.steps) Play(session, step);
+      EXPECT_FALSE(session.input().exit_status());
+    }
+  }
+}
 
 // Every gait with every row, by mouse, half of them row first.
 TEST(WindowsForm, EveryPairGetsTheAnswerOfTheTable) {

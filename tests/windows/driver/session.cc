@@ -26,8 +26,9 @@ constexpr std::string_view kShift = "Shift+";
 
 }  // namespace
 
-Session::Session(const forms::FormDescription& layout)
-    : app_(layout),
+Session::Session(const forms::FormDescription& layout,
+                 const quiz::Exercise& exercise)
+    : app_(layout, exercise),
       window_(app_.form(), GetModuleHandleW(nullptr)),
       binding_(app_.form(), window_, forms::win32::ErrorDialog(window_)),
       input_(window_) {
@@ -53,12 +54,20 @@ std::string Session::Focused() {
   if (focus == Widget(trovanel::kListArray, trovanel::kDescriptionList)) {
     return "list";
   }
-  for (int16_t option = 0; option < kGaits; ++option) {
+  for (int16_t option = 0; option < OptionCount(); ++option) {
     if (focus == Widget(trovanel::kOptionArray, option)) {
       return "option " + std::to_string(option);
     }
   }
   return "none";
+}
+
+int16_t Session::OptionCount() {
+  int16_t count = 0;
+  for (const auto& control : app_.form().controls()) {
+    count += control->array() == trovanel::kOptionArray;
+  }
+  return count;
 }
 
 std::string Session::ShownText(HWND widget) {

@@ -20,8 +20,10 @@ namespace trovanel_test {
 // and error report as Trovanel.exe, shown and idle, with real input.
 class Session {
  public:
+  // Another exercise comes with its own layout; both must outlive this.
   explicit Session(
-      const forms::FormDescription& layout = trovanel::TrovanelLayout());
+      const forms::FormDescription& layout = trovanel::TrovanelLayout(),
+      const quiz::Exercise& exercise = quiz::BuiltInExercise());
   ~Session();
 
   trovanel::TrovanelApp& app() { return app_; }
@@ -32,6 +34,8 @@ class Session {
   T& Model(std::string_view array, int16_t member) {
     return FindControl<T>(app_.form(), array, member);
   }
+  // How many options the window has (five for the built-in exercise).
+  int16_t OptionCount();
   // The native widget of a shown control.
   HWND Widget(std::string_view array, int16_t member);
   // Where the keyboard focus is, named as in the scenario files: "message",
