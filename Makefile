@@ -76,8 +76,11 @@ web: deps
 
 # The unit tests on the wasm build under Node, then the page in headless
 # Chromium (tests/web, node's own test runner).
-web-test: web
-	$(WEB_ENV) cmake --build build-web -j $(JOBS) --target unit_tests
+# The scenarios come as JSON from the Linux build's parser.
+web-test: web configure
+	cmake --build build -j $(JOBS) --target trovanel_scenarios
+	$(WEB_ENV) cmake --build build-web -j $(JOBS) --target unit_tests \
+	  trovanel_fault_page
 	ctest --test-dir build-web --output-on-failure
 	cd tests/web && PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 npm ci --no-audit --no-fund
 	node --test tests/web/

@@ -5,7 +5,9 @@ if(PROJECT_VERSION_MINOR LESS 10)
 else()
   set(TROVANEL_SHOWN_VERSION "${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}")
 endif()
-# A reserved name, and another host than the one in the window title.
+# The address the window title starts with (quiz_content.cc), and the
+# publisher's: reserved names of two different hosts.
+set(TROVANEL_TITLE_ADDRESS "www.trovanel.example")
 set(TROVANEL_PUBLISHER_ADDRESS "https://school.trovanel.example/")
 set(TROVANEL_HOMEPAGE "https://www.trovanel.example/")
 set(TROVANEL_MAINTAINER

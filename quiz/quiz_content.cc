@@ -27,10 +27,14 @@ const std::string_view kCorrectMessage = "Правилно.";
 const std::string_view kWrongMessage = "Грешка!";
 
 const std::string_view kWindowTitle =
-    "www.trovanel.example  Биология - видове ход на коня";
+    TROVANEL_TITLE_ADDRESS "  Биология - видове ход на коня";
 const std::string_view kFrameCaption = "Вид алюр";
 const std::string_view kTitleCaption = "Биология - ход на коня, алюр ";
 const std::string_view kListHeading = "Как коня движи крайниците си";
+const std::string_view kMessageBoxName = "Съобщение";
+const std::string_view kPageDescription =
+    "Упражнение по биология и информатика: видовете ход на коня и как "
+    "конят движи крайниците си при всеки от тях.";
 
 const std::string_view kStartText =
     "Различните видове движения на коня се наричат алюри. Естественият алюр "

@@ -29,8 +29,12 @@ extern const std::string_view kWindowTitle;
 extern const std::string_view kFrameCaption;
 extern const std::string_view kTitleCaption;
 extern const std::string_view kListHeading;
+// What screen readers call the message box; it is never drawn.
+extern const std::string_view kMessageBoxName;
 extern const std::string_view kStartText;
 extern const std::string_view kMotto;
+// What a search engine shows of the page.
+extern const std::string_view kPageDescription;
 
 }  // namespace quiz
 

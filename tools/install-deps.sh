@@ -13,6 +13,7 @@ packages=(
   desktop-file-utils appstream valgrind libxdamage-dev
   # Its accessibility layer, and reading the window as a screen reader does.
   libatk1.0-dev libatk-bridge2.0-dev at-spi2-core dbus dbus-x11 python3-pyatspi xdotool
+  orca
   # The Windows program and its tests under Wine.
   mingw-w64 binutils-mingw-w64 wine wine64 icoutils
   # The 32-bit Windows program under Wine (the i386 architecture is added below).

@@ -23,26 +23,31 @@ namespace {
 // null when there is none.
 EM_JS(char*, TrovanelExerciseParameter, (), {
   const name = new URLSearchParams(location.search).get('exercise');
-  return name === null ? 0 : allocateUTF8(name);
+  return name == = null ? 0 : allocateUTF8(name);
 });
 
 // Puts the title, the style and the form of a page written by PageMarkup in
-// place of the page's own.
+// place of the page's own; the built-in exercise's description goes.
 EM_JS(void, TrovanelShowPage, (const char* html), {
   const made = new DOMParser().parseFromString(UTF8ToString(html), 'text/html');
   document.title = made.title;
+  document.querySelector('meta[name="description"]') ?.remove();
   document.querySelector('style').textContent =
       made.querySelector('style').textContent;
   document.querySelector('.form').replaceWith(
       document.adoptNode(made.querySelector('.form')));
 });
 
+// Tells why the file cannot be shown in the form's place, the page's main
+// landmark still.
 EM_JS(void, TrovanelShowError, (const char* text), {
   const alert = document.createElement('div');
   alert.setAttribute('role', 'alert');
   alert.className = 'exercise-error';
   alert.textContent = UTF8ToString(text);
-  document.querySelector('.form').replaceWith(alert);
+  const main = document.createElement('main');
+  main.append(alert);
+  document.querySelector('.form').replaceWith(main);
 });
 
 constexpr const char* kIcon = "trovanel.png";
@@ -71,6 +76,7 @@ void Show(const std::optional<std::string>& bytes) {
   app = std::make_unique<trovanel::TrovanelApp>(opened->layout(),
                                                 opened->exercise());
   TrovanelShowPage(forms::web::PageMarkup(app->form(), {.language = "bg",
+                                                        .description = "",
                                                         .script = "",
                                                         .module = "",
                                                         .icon = kIcon})
@@ -85,12 +91,12 @@ int main() {
                                               &std::free);
   FileName() = name ? name.get() : "";
   if (!IsBesideThePage(FileName())) {
-    TrovanelShowError(
-        quiz::ExerciseError{.file = FileName(),
-                            .message = "отваря се само файл .trovanel, "
-                                       "който е до страницата"}
-            .Text()
-            .c_str());
+    TrovanelShowError(quiz::ExerciseError{.file = FileName(),
+                                          .message =
+                                              "отваря се само файл .trovanel, "
+                                              "който е до страницата"}
+                          .Text()
+                          .c_str());
     return 0;
   }
   emscripten_async_wget_data(

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "forms/web/page_markup.h"
+#include "quiz/quiz_content.h"
 #include "window/trovanel_app.h"
 
 int main(int argc, char** argv) {
@@ -16,10 +17,12 @@ int main(int argc, char** argv) {
   }
   trovanel::TrovanelApp app;
   app.Load();  // the page opens in the state the window opens in
-  std::string page = forms::web::PageMarkup(app.form(), {.language = "bg",
-                                                         .script = argv[2],
-                                                         .module = argv[3],
-                                                         .icon = argv[4]});
+  std::string page =
+      forms::web::PageMarkup(app.form(), {.language = "bg",
+                                          .description = quiz::kPageDescription,
+                                          .script = argv[2],
+                                          .module = argv[3],
+                                          .icon = argv[4]});
   std::ofstream out(argv[1], std::ios::binary);
   out << page;
   out.close();

@@ -51,8 +51,7 @@ int main(int argc, char** argv) {
                  argv[0]);
     return 2;
   }
-  const trovanel::OpenedExercise opened(ReadFile(exercise_file),
-                                        exercise_file);
+  const trovanel::OpenedExercise opened(ReadFile(exercise_file), exercise_file);
   if (!opened.ok()) {
     std::fprintf(stderr, "%s\n", opened.error().c_str());
     return 1;
@@ -68,6 +67,7 @@ int main(int argc, char** argv) {
   const std::string data = quiz::WriteExerciseText(opened.exercise());
   const std::string page = forms::web::PageMarkup(
       app.form(), {.language = "bg",
+                   .description = "",  // a teacher's file has none
                    .script = "",
                    .module = "",
                    .icon = "data:,",

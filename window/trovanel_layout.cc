@@ -144,7 +144,8 @@ const forms::FormDescription& TrovanelLayout() {
        .tab_index = 0,
        .caption = quiz::kStartText,
        .multi_line = true,
-       .locked = true},
+       .locked = true,
+       .accessible_name = quiz::kMessageBoxName},
       {.array = kLabelArray,
        .member = 1,
        .kind = ControlKind::kLabel,
@@ -168,7 +169,8 @@ const forms::FormDescription& TrovanelLayout() {
        .tab_index = 2,
        .back_color = kOrange,
        .caption = quiz::kTitleCaption,
-       .alignment = Alignment::kCentre},
+       .alignment = Alignment::kCentre,
+       .heading = true},
   }};
   static const forms::FormDescription kLayout = {
       .name = "Trovanel",

@@ -13,9 +13,11 @@ target_compile_definitions(trovanel PRIVATE
                            TROVANEL_PAGE_ICON="${TROVANEL_PAGE_ICON}")
 set_target_properties(trovanel PROPERTIES SUFFIX .js
                       RUNTIME_OUTPUT_DIRECTORY ${TROVANEL_DIST})
-target_link_options(trovanel PRIVATE
+set(TROVANEL_PAGE_LINK_OPTIONS
   -sENVIRONMENT=web -sFILESYSTEM=0 -sMALLOC=emmalloc
-  -sINITIAL_MEMORY=1MB -sTOTAL_STACK=64KB -sALLOW_MEMORY_GROWTH=1)
+  -sINITIAL_MEMORY=1MB -sTOTAL_STACK=64KB -sALLOW_MEMORY_GROWTH=1
+  CACHE INTERNAL "How the page's modules are linked")
+target_link_options(trovanel PRIVATE ${TROVANEL_PAGE_LINK_OPTIONS})
 
 add_custom_command(
   OUTPUT ${TROVANEL_DIST}/index.html
@@ -33,9 +35,8 @@ target_link_libraries(trovanel_one_file PRIVATE trovanel_window forms_web)
 set_target_properties(trovanel_one_file PROPERTIES SUFFIX .js
                       OUTPUT_NAME trovanel-one-file
                       RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/one-file)
-target_link_options(trovanel_one_file PRIVATE
-  -sENVIRONMENT=web -sFILESYSTEM=0 -sMALLOC=emmalloc -sSINGLE_FILE=1
-  -sINITIAL_MEMORY=1MB -sTOTAL_STACK=64KB -sALLOW_MEMORY_GROWTH=1)
+target_link_options(trovanel_one_file PRIVATE ${TROVANEL_PAGE_LINK_OPTIONS}
+                    -sSINGLE_FILE=1)
 
 # The module for index.html?exercise=NAME.trovanel, with the TOML parser;
 # the built-in module loads it only when the page is asked for a file.
@@ -46,7 +47,5 @@ set_target_properties(trovanel_exercise_page PROPERTIES SUFFIX .js
                       OUTPUT_NAME trovanel-exercise
                       RUNTIME_OUTPUT_DIRECTORY ${TROVANEL_DIST})
 # A module of its own (a factory), beside the built-in one's.
-target_link_options(trovanel_exercise_page PRIVATE
-  -sMODULARIZE=1 -sEXPORT_NAME=TrovanelExercise
-  -sENVIRONMENT=web -sFILESYSTEM=0 -sMALLOC=emmalloc
-  -sINITIAL_MEMORY=1MB -sTOTAL_STACK=64KB -sALLOW_MEMORY_GROWTH=1)
+target_link_options(trovanel_exercise_page PRIVATE ${TROVANEL_PAGE_LINK_OPTIONS}
+                    -sMODULARIZE=1 -sEXPORT_NAME=TrovanelExercise)

@@ -1,5 +1,6 @@
 #include "forms/core/accessible_name.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace forms {
@@ -34,6 +35,9 @@ const Label* LabelOf(const Form& form, const Control& control) {
 }
 
 std::string_view AccessibleName(const Form& form, const Control& control) {
+  if (!control.description().accessible_name.empty()) {
+    return control.description().accessible_name;
+  }
   switch (control.kind()) {
     case ControlKind::kOptionButton:
     case ControlKind::kFrame:
@@ -45,6 +49,23 @@ std::string_view AccessibleName(const Form& form, const Control& control) {
   }
   const Label* label = LabelOf(form, control);
   return label ? label->description().caption : std::string_view();
+}
+
+std::vector<const Control*> ReadingOrder(const Form& form,
+                                         const Control* container) {
+  std::vector<const Control*> shown;
+  for (const auto& control : form.controls()) {
+    if (control->container() == container && control->description().visible) {
+      shown.push_back(control.get());
+    }
+  }
+  std::stable_sort(
+      shown.begin(), shown.end(), [](const Control* a, const Control* b) {
+        const ControlDescription& da = a->description();
+        const ControlDescription& db = b->description();
+        return da.top != db.top ? da.top < db.top : da.left < db.left;
+      });
+  return shown;
 }
 
 }  // namespace forms

@@ -37,6 +37,10 @@ struct ControlDescription {
   // edge, and no typing by the user.
   bool multi_line = false;
   bool locked = false;
+  // What a screen reader calls a control that no label names; never drawn.
+  std::string_view accessible_name = {};
+  // A label that titles the whole window: the page's level-one heading.
+  bool heading = false;
 };
 
 struct FontDescription {

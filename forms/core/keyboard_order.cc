@@ -5,13 +5,6 @@
 namespace forms {
 namespace {
 
-bool TakesFocus(const Control& control) {
-  return control.description().visible &&
-         (control.kind() == ControlKind::kListBox ||
-          control.kind() == ControlKind::kTextBox ||
-          control.kind() == ControlKind::kOptionButton);
-}
-
 bool ByTabIndex(const Control* a, const Control* b) {
   return a->description().tab_index < b->description().tab_index;
 }

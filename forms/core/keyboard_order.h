@@ -7,12 +7,21 @@
 
 namespace forms {
 
-// Where Tab, Shift+Tab and the arrow keys take the focus. The shown list
-// boxes, text boxes and option buttons take the focus, in tab index order;
-// the options of one container are one stop, at the place of their lowest
-// tab index. A group is entered at its chosen option, else at its first
-// option in tab order going forward and at its last going backward. Inside
-// a group the arrow keys move top to bottom on screen, wrapping.
+// Whether the keyboard can put the focus on a control: the shown list boxes,
+// text boxes and option buttons. Inline: the accessibility module asks too.
+inline bool TakesFocus(const Control& control) {
+  return control.description().visible &&
+         (control.kind() == ControlKind::kListBox ||
+          control.kind() == ControlKind::kTextBox ||
+          control.kind() == ControlKind::kOptionButton);
+}
+
+// Where Tab, Shift+Tab and the arrow keys take the focus. The controls that
+// take the focus come in tab index order; the options of one container are
+// one stop, at the place of their lowest tab index. A group is entered at its
+// chosen option, else at its first option in tab order going forward and at
+// its last going backward. Inside a group the arrow keys move top to bottom
+// on screen, wrapping.
 class KeyboardOrder {
  public:
   explicit KeyboardOrder(const Form& form);

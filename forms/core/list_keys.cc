@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "forms/core/keyboard.h"
 #include "forms/core/utf8.h"
 
 namespace forms {
@@ -20,34 +21,37 @@ char32_t Folded(char32_t c) {
 
 }  // namespace
 
-int16_t RowAfterKey(const ListBox& list, ListKey key, int top_row,
-                    int page_rows) {
+int16_t RowAfterKey(const ListBox& list, Key key, int top_row, int page_rows) {
   const int last = list.row_count() - 1;
   if (last < 0) return -1;
   const int current = list.current_row();
   const int step = std::max(page_rows - 1, 1);
   int row = current;
   switch (key) {
-    case ListKey::kUp:
+    case Key::kUp:
+    case Key::kLeft:
       row = current < 0 ? 0 : current - 1;
       break;
-    case ListKey::kDown:
+    case Key::kDown:
+    case Key::kRight:
       row = current < 0 ? 0 : current + 1;
       break;
-    case ListKey::kHome:
+    case Key::kHome:
       row = 0;
       break;
-    case ListKey::kEnd:
+    case Key::kEnd:
       row = last;
       break;
-    case ListKey::kPageUp:
+    case Key::kPageUp:
       row = current > top_row ? top_row : current - step;
       break;
-    case ListKey::kPageDown: {
+    case Key::kPageDown: {
       const int bottom = top_row + std::max(page_rows, 1) - 1;
       row = current < bottom ? bottom : current + step;
       break;
     }
+    default:
+      return list.current_row();
   }
   return static_cast<int16_t>(std::clamp(row, 0, last));
 }

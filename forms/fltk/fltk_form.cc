@@ -34,8 +34,7 @@ Fl_Align LabelAlign(Alignment alignment) {
 // round trips and more of the server's time before the first paint.
 class FltkForm::BufferedWindow : public FormWindow {
  public:
-  BufferedWindow(int width, int height, const Form& form,
-                 WidgetLookup widget_for)
+  BufferedWindow(int width, int height, Form& form, WidgetLookup widget_for)
       : FormWindow(width, height, form, std::move(widget_for)) {}
   ~BufferedWindow() override { FreeBackBuffer(); }
 

@@ -2,22 +2,61 @@
 
 #include <FL/Fl.H>
 
+#include <optional>
 #include <utility>
 
-#include "forms/fltk/option_widget.h"
+#include "forms/core/utf8.h"
+#include "forms/fltk/list_widget.h"
 
 namespace forms::fltk {
+namespace {
 
-FormWindow::FormWindow(int width, int height, const Form& form,
+std::optional<KeyStroke> CoreKey() {
+  const bool shift = Fl::event_state(FL_SHIFT) != 0;
+  switch (Fl::event_key()) {
+    case FL_Tab:
+      return KeyStroke{Key::kTab, shift};
+    case FL_Up:
+      return KeyStroke{Key::kUp};
+    case FL_Down:
+      return KeyStroke{Key::kDown};
+    case FL_Left:
+      return KeyStroke{Key::kLeft};
+    case FL_Right:
+      return KeyStroke{Key::kRight};
+    case FL_Home:
+      return KeyStroke{Key::kHome};
+    case FL_End:
+      return KeyStroke{Key::kEnd};
+    case FL_Page_Up:
+      return KeyStroke{Key::kPageUp};
+    case FL_Page_Down:
+      return KeyStroke{Key::kPageDown};
+    case FL_Enter:
+    case FL_KP_Enter:
+      return KeyStroke{Key::kEnter};
+    case FL_Escape:
+      return KeyStroke{Key::kEscape};
+    default:
+      break;
+  }
+  const auto lead = static_cast<unsigned char>(Fl::event_text()[0]);
+  if (lead < 0x20 || lead == 0x7F) return std::nullopt;
+  return KeyStroke{Key::kCharacter, shift, FirstCodePoint(Fl::event_text())};
+}
+
+}  // namespace
+
+FormWindow::FormWindow(int width, int height, Form& form,
                        WidgetLookup widget_for)
     : Fl_Double_Window(width, height),
       form_(form),
-      order_(form),
+      keyboard_(form),
       widget_for_(std::move(widget_for)) {}
 
-void FormWindow::FocusFirst() { Focus(order_.First()); }
+void FormWindow::FocusFirst() { Focus(keyboard_.First()); }
 
-const Control* FormWindow::Focused() const {
+Control* FormWindow::Focused() const {
   for (const auto& control : form_.controls()) {
     Fl_Widget* widget = widget_for_(*control);
     if (widget != nullptr && widget == Fl::focus()) return control.get();
@@ -31,40 +70,19 @@ void FormWindow::Focus(const Control* control) {
 }
 
 int FormWindow::handle(int event) {
-  if (event != FL_KEYBOARD || Fl::event_state(FL_CTRL | FL_ALT | FL_META)) {
-    return Fl_Double_Window::handle(event);
-  }
-  const Control* focused = Focused();
-  switch (Fl::event_key()) {
-    case FL_Tab: {
-      const bool forward = !Fl::event_state(FL_SHIFT);
-      Focus(focused != nullptr ? order_.Next(*focused, forward)
-                               : order_.First());
-      return 1;
-    }
-    case FL_Enter:
-    case FL_KP_Enter:
-      return 1;
-    case FL_Up:
-    case FL_Left:
-    case FL_Down:
-    case FL_Right: {
-      // The list and the text box take their own; here they never move the
-      // focus.
-      const auto* option = dynamic_cast<const OptionButton*>(focused);
-      const int step =
-          Fl::event_key() == FL_Up || Fl::event_key() == FL_Left ? -1 : 1;
-      const OptionButton* next =
-          option != nullptr ? order_.Neighbour(*option, step) : nullptr;
-      if (next != nullptr) {
-        static_cast<OptionWidget*>(widget_for_(*next))->Choose();
-      }
-      return 1;
-    }
-    default:
-      break;
-  }
-  return Fl_Double_Window::handle(event);
+  const std::optional<KeyStroke> press =
+      event == FL_KEYBOARD && !Fl::event_state(FL_CTRL | FL_ALT | FL_META)
+          ? CoreKey()
+          : std::nullopt;
+  if (!press) return Fl_Double_Window::handle(event);
+  Control* focused = Focused();
+  ListView view;
+  if (auto* list = dynamic_cast<ListWidget*>(Fl::focus())) view = list->View();
+  const KeyResult result = keyboard_.Press(focused, *press, view);
+  Focus(result.focus);
+  return result.handled || press->key != Key::kCharacter
+             ? 1
+             : Fl_Double_Window::handle(event);
 }
 
 }  // namespace forms::fltk

@@ -6,20 +6,20 @@
 #include <functional>
 
 #include "forms/core/form.h"
-#include "forms/core/keyboard_order.h"
+#include "forms/core/keyboard.h"
 
 namespace forms::fltk {
 
-// The window of a form, with the keys that belong to no one control: Tab
-// and Shift+Tab move the focus in the form's keyboard order (an option group
-// is one stop), the arrow keys choose the option above or below in a group,
-// and Enter does nothing (FLTK's groups would move the focus with it).
+// The window of a form, where every key the form answers arrives (the list
+// and the frame pass theirs on): FLTK's keys become the core's, which decides
+// what they do (forms/core/keyboard.h). FLTK's groups would move the focus
+// with Enter and the arrows on their own.
 class FormWindow : public Fl_Double_Window {
  public:
   // nullptr for a control without a widget.
   using WidgetLookup = std::function<Fl_Widget*(const Control&)>;
 
-  FormWindow(int width, int height, const Form& form, WidgetLookup widget_for);
+  FormWindow(int width, int height, Form& form, WidgetLookup widget_for);
 
   // Puts the focus where the keyboard order starts.
   void FocusFirst();
@@ -28,11 +28,11 @@ class FormWindow : public Fl_Double_Window {
 
  private:
   // The control whose widget has the focus, or nullptr.
-  const Control* Focused() const;
+  Control* Focused() const;
   void Focus(const Control* control);
 
-  const Form& form_;
-  KeyboardOrder order_;
+  Form& form_;
+  Keyboard keyboard_;
   WidgetLookup widget_for_;
 };
 

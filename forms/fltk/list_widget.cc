@@ -1,13 +1,7 @@
 #include "forms/fltk/list_widget.h"
 
-#include <FL/Fl.H>
-
 #include <algorithm>
-#include <optional>
 #include <string>
-
-#include "forms/core/list_keys.h"
-#include "forms/core/utf8.h"
 
 namespace forms::fltk {
 
@@ -40,65 +34,25 @@ void ListWidget::Mirror() {
   }
 }
 
-void ListWidget::Select(int row) {
-  if (!form_.failed()) form_.UserSelectsRow(list_, static_cast<int16_t>(row));
-  Mirror();
-}
-
 void ListWidget::OnChanged(Fl_Widget* widget, void*) {
   auto* self = static_cast<ListWidget*>(widget);
-  self->Select(self->shown_row());
+  if (!self->form_.failed()) {
+    self->form_.UserSelectsRow(self->list_,
+                               static_cast<int16_t>(self->shown_row()));
+  }
+  self->Mirror();
 }
 
-int ListWidget::PageRows() const {
+ListView ListWidget::View() const {
   int x, y, width, height;
   bbox(x, y, width, height);
   void* first = item_first();
-  return first == nullptr ? 1 : std::max(height / item_height(first), 1);
+  return {topline() - 1,
+          first == nullptr ? 1 : std::max(height / item_height(first), 1)};
 }
 
 int ListWidget::handle(int event) {
-  if (event != FL_KEYBOARD || list_.row_count() == 0 ||
-      Fl::event_state(FL_CTRL | FL_ALT | FL_META)) {
-    return Fl_Hold_Browser::handle(event);
-  }
-  std::optional<ListKey> key;
-  switch (Fl::event_key()) {
-    case FL_Up:
-    case FL_Left:
-      key = ListKey::kUp;
-      break;
-    case FL_Down:
-    case FL_Right:
-      key = ListKey::kDown;
-      break;
-    case FL_Home:
-      key = ListKey::kHome;
-      break;
-    case FL_End:
-      key = ListKey::kEnd;
-      break;
-    case FL_Page_Up:
-      key = ListKey::kPageUp;
-      break;
-    case FL_Page_Down:
-      key = ListKey::kPageDown;
-      break;
-    case FL_Enter:
-    case FL_KP_Enter:
-      return 1;  // chooses nothing, as everywhere in the window
-    default: {
-      // A typed character: the next row that starts with it.
-      const auto typed = static_cast<unsigned char>(Fl::event_text()[0]);
-      if (typed < 0x20 || typed == 0x7F) return Fl_Hold_Browser::handle(event);
-      const int16_t row =
-          RowStartingWith(list_, FirstCodePoint(Fl::event_text()));
-      if (row >= 0) Select(row);
-      return 1;
-    }
-  }
-  Select(RowAfterKey(list_, *key, topline() - 1, PageRows()));
-  return 1;
+  return event == FL_KEYBOARD ? 0 : Fl_Hold_Browser::handle(event);
 }
 
 }  // namespace forms::fltk

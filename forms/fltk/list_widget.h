@@ -4,15 +4,15 @@
 #include <FL/Fl_Hold_Browser.H>
 
 #include "forms/core/form.h"
+#include "forms/core/keyboard.h"
 #include "forms/fltk/style.h"
 
 namespace forms::fltk {
 
-// A list box: shows the model's rows and current row; a click or a key
-// (arrows, Home, End, Page Up, Page Down, a row's first letter) becomes
-// form.UserSelectsRow. The keys are worked out from the model's current row
-// (forms/core/list_keys.h), not by FLTK, which skips row 0 when nothing is
-// selected and knows no Page keys or letters.
+// A list box: shows the model's rows and current row; a click becomes
+// form.UserSelectsRow. Its keys go on to the window, where the core decides
+// them from the model's current row: FLTK's own skip row 0 when nothing is
+// selected and know no Page keys or letters.
 class ListWidget : public Fl_Hold_Browser {
  public:
   ListWidget(Form& form, ListBox& list, const Style& style, int x, int y,
@@ -23,14 +23,13 @@ class ListWidget : public Fl_Hold_Browser {
   int shown_row() const { return value() - 1; }
   // Highlights the model's current row; raises nothing.
   void Mirror();
+  // The rows shown whole.
+  ListView View() const;
 
   int handle(int event) override;
 
  private:
   static void OnChanged(Fl_Widget* widget, void*);
-  void Select(int row);
-  // How many rows the list shows whole.
-  int PageRows() const;
 
   Form& form_;
   ListBox& list_;

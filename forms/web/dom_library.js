@@ -34,12 +34,9 @@ mergeInto(LibraryManager.library, {
     if (link.href !== href) link.href = href;
   },
 
-  FormsWebShow__deps: ['$formsPage'],
+  FormsWebShow__deps: ['$formsPage', '$withStackSave'],
   FormsWebShow: function(page) {
     var form = formsPage.form;
-    // Numbered as forms::web::Key.
-    var keys = {Tab: 1, ArrowUp: 2, ArrowDown: 3, ArrowLeft: 4, ArrowRight: 5,
-                Home: 6, End: 7, PageUp: 8, PageDown: 9, Escape: 10, Enter: 11};
     var pressedList = null;
 
     function handleOf(node) {
@@ -87,17 +84,15 @@ mergeInto(LibraryManager.library, {
       if (pressedList && (event.buttons & 1)) pressRow(event, pressedList);
     });
     document.addEventListener('mouseup', function() { pressedList = null; });
+    // The module tells the browser's key names apart (web_keys.cc).
     document.addEventListener('keydown', function(event) {
       if (event.altKey || event.ctrlKey || event.metaKey || form.inert) return;
-      var key = keys[event.key];
-      // Otherwise one typed character (not Space, which the options take).
-      var typed = !key && Array.from(event.key).length === 1 &&
-                  event.key !== ' ' ? event.key.codePointAt(0) : 0;
-      if (!key && !typed) return;
       var handled = call(function() {
-        var handle = handleOf(document.activeElement);
-        return key ? _FormsWebKeyPressed(page, handle, key, event.shiftKey ? 1 : 0)
-                   : _FormsWebCharTyped(page, handle, typed);
+        return withStackSave(function() {
+          return _FormsWebKeyPressed(page, handleOf(document.activeElement),
+                                     allocateUTF8OnStack(event.key),
+                                     event.shiftKey ? 1 : 0);
+        });
       });
       if (handled) event.preventDefault();
     });
@@ -127,8 +122,7 @@ mergeInto(LibraryManager.library, {
 
   FormsWebSetText__deps: ['$formsPage'],
   FormsWebSetText: function(handle, text) {
-    // A text area shows CR LF as one break and holds it as a line feed.
-    var shown = UTF8ToString(text).replace(/\r\n?/g, '\n');
+    var shown = UTF8ToString(text);
     var element = formsPage.elements[handle];
     if (element.value !== shown) element.value = shown;
   },

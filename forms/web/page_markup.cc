@@ -3,54 +3,13 @@
 #include <algorithm>
 #include <vector>
 
-#include "forms/core/geometry.h"
+#include "forms/core/accessible_name.h"
 #include "forms/web/element_ids.h"
 #include "forms/web/html_text.h"
 #include "forms/web/page_style.h"
 
 namespace forms::web {
 namespace {
-
-// The visible controls directly in `container`, in reading order: top to
-// bottom, then left to right, which is also how a screen reader meets them.
-std::vector<const Control*> ShownChildren(const Form& form,
-                                          const Control* container) {
-  std::vector<const Control*> children;
-  for (const auto& control : form.controls()) {
-    if (control->container() == container && control->description().visible) {
-      children.push_back(control.get());
-    }
-  }
-  const FormDescription& layout = form.description();
-  std::stable_sort(children.begin(), children.end(),
-                   [&layout](const Control* a, const Control* b) {
-                     Rect ra = ControlRect(layout, a->description(), kCssDpi);
-                     Rect rb = ControlRect(layout, b->description(), kCssDpi);
-                     return ra.top != rb.top ? ra.top < rb.top
-                                             : ra.left < rb.left;
-                   });
-  return children;
-}
-
-// The label that names a control: a visible label of the same left edge and
-// width, the nearest one above it.
-const Control* LabelAbove(const Form& form, const Control& control) {
-  const FormDescription& layout = form.description();
-  const Rect box = ControlRect(layout, control.description(), kCssDpi);
-  const Control* found = nullptr;
-  int found_top = 0;
-  for (const auto& candidate : form.controls()) {
-    const ControlDescription& d = candidate->description();
-    if (d.kind != ControlKind::kLabel || !d.visible) continue;
-    Rect label = ControlRect(layout, d, kCssDpi);
-    if (label.left == box.left && label.width == box.width &&
-        label.top < box.top && (!found || label.top > found_top)) {
-      found = candidate.get();
-      found_top = label.top;
-    }
-  }
-  return found;
-}
 
 std::string Attribute(std::string_view name, std::string_view value) {
   return Cat({" ", name, "=\"", HtmlText(value), "\""});
@@ -67,19 +26,26 @@ std::string ElementOf(const Form& form, const Control& control);
 
 std::string Children(const Form& form, const Control* container) {
   std::string html;
-  for (const Control* child : ShownChildren(form, container)) {
+  for (const Control* child : ReadingOrder(form, container)) {
     html += ElementOf(form, *child);
   }
   return html;
 }
 
+// A field's name: its label's, else the one the core gives it.
+std::string NameAttribute(const Form& form, const Control& control) {
+  if (const Label* label = LabelOf(form, control)) {
+    return Attribute("aria-labelledby", ElementId(label->description()));
+  }
+  std::string_view name = AccessibleName(form, control);
+  return name.empty() ? "" : Attribute("aria-label", name);
+}
+
 std::string ListElement(const Form& form, const ListBox& list) {
   const ControlDescription& d = list.description();
   std::string html =
-      Cat({Open("div", "ctl list", d), R"( role="listbox" tabindex="0")"});
-  if (const Control* label = LabelAbove(form, list)) {
-    html += Attribute("aria-labelledby", ElementId(label->description()));
-  }
+      Cat({Open("div", "ctl list", d), R"( role="listbox" tabindex="0")",
+           NameAttribute(form, list)});
   if (list.current_row() >= 0) {
     html += Attribute("aria-activedescendant", RowId(d, list.current_row()));
   }
@@ -97,7 +63,7 @@ std::string ListElement(const Form& form, const ListBox& list) {
 
 std::string FrameElement(const Form& form, const Control& frame) {
   const ControlDescription& d = frame.description();
-  std::vector<const Control*> children = ShownChildren(form, &frame);
+  std::vector<const Control*> children = ReadingOrder(form, &frame);
   bool only_options =
       std::all_of(children.begin(), children.end(), [](const Control* child) {
         return child->kind() == ControlKind::kOptionButton;
@@ -119,10 +85,11 @@ std::string OptionElement(const Form& form, const OptionButton& option) {
               HtmlText(d.caption), "</label>"});
 }
 
-std::string TextElement(const TextBox& text) {
+std::string TextElement(const Form& form, const TextBox& text) {
   const ControlDescription& d = text.description();
   // Written by the program alone: a polite live region announces each text.
-  std::string_view output = d.locked ? " readonly aria-live=\"polite\"" : "";
+  std::string output = Cat({d.locked ? " readonly aria-live=\"polite\"" : "",
+                            NameAttribute(form, text)});
   if (!d.multi_line) {
     return Cat({Open("input", "ctl text", d), " type=\"text\"", output,
                 Attribute("value", text.text()), ">"});
@@ -142,13 +109,16 @@ std::string ElementOf(const Form& form, const Control& control) {
     case ControlKind::kOptionButton:
       return OptionElement(form, static_cast<const OptionButton&>(control));
     case ControlKind::kTextBox:
-      return TextElement(static_cast<const TextBox&>(control));
-    case ControlKind::kLabel:
-      return Cat({Open("div",
+      return TextElement(form, static_cast<const TextBox&>(control));
+    case ControlKind::kLabel: {
+      // The window's title is the page's heading, with a label's look.
+      std::string_view tag = d.heading ? "h1" : "div";
+      return Cat({Open(tag,
                        d.alignment == Alignment::kCentre ? "ctl label centre"
                                                          : "ctl label",
                        d),
-                  ">", HtmlText(d.caption), "</div>"});
+                  ">", HtmlText(d.caption), "</", tag, ">"});
+    }
   }
   return "";
 }
@@ -164,6 +134,10 @@ std::string PageMarkup(const Form& form, const PageFiles& files) {
   html += R"(<meta name="viewport" content="width=device-width">)"
           "\n";
   html += Cat({"<title>", HtmlText(layout.title), "</title>\n"});
+  if (!files.description.empty()) {
+    html += Cat({R"(<meta name="description")",
+                 Attribute("content", files.description), ">\n"});
+  }
   html += Cat({R"(<link rel="icon" type="image/png")",
                Attribute("href", files.icon), ">\n"});
   // The module is fetched at once and runs once the markup is parsed; until
@@ -174,11 +148,12 @@ std::string PageMarkup(const Form& form, const PageFiles& files) {
   }
   html += Cat({"<style>", PageStyle(form), "</style>\n"});
   if (files.inline_script.empty()) {
-    html += Cat({"<script defer", Attribute("src", files.script), "></script>"});
+    html +=
+        Cat({"<script defer", Attribute("src", files.script), "></script>"});
   }
   html += "\n</head>\n<body>\n";
-  html += Cat({R"(<div class="form")", Attribute("id", layout.name), " inert>",
-               Children(form, nullptr), "</div>\n"});
+  html += Cat({R"(<main class="form")", Attribute("id", layout.name), " inert>",
+               Children(form, nullptr), "</main>\n"});
   if (!files.data.empty()) {
     html += Cat({R"(<script type="text/plain")", Attribute("id", kPageDataId),
                  ">", files.data, "</script>\n"});

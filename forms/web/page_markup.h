@@ -11,10 +11,11 @@ namespace forms::web {
 // What the page needs beyond the form: the language of its texts and the
 // file names of its companions, relative to the page.
 struct PageFiles {
-  std::string_view language;  // e.g. "bg"
-  std::string_view script;    // the module's JavaScript
-  std::string_view module;    // its WebAssembly, fetched early
-  std::string_view icon;      // a PNG
+  std::string_view language;     // e.g. "bg"
+  std::string_view description;  // what a search engine shows, if any
+  std::string_view script;       // the module's JavaScript
+  std::string_view module;       // its WebAssembly, fetched early
+  std::string_view icon;         // a PNG
   // A page in one file: the module's whole script, inlined after the form
   // (script and module are then not used), and plain text for the module
   // to read from the element kPageDataId (it must not contain "<").

@@ -8,31 +8,10 @@
 #include "forms/core/units.h"
 #include "forms/web/element_ids.h"
 #include "forms/web/html_text.h"
+#include "forms/web/page_style_rules.h"
 
 namespace forms::web {
 namespace {
-
-// The look of each kind of control. Lists and text boxes keep the
-// browser's own field colours, as the window keeps the platform's.
-constexpr std::string_view kKindRules =
-    "body{margin:0}"
-    ".form{position:relative;overflow:hidden}"
-    ".form *{box-sizing:border-box;margin:0;font:inherit}"
-    ".ctl{position:absolute;overflow:hidden}"
-    ".label{white-space:pre-wrap;overflow-wrap:break-word}"
-    ".centre{text-align:center}"
-    ".frame{border:0;padding:0;min-inline-size:0}"
-    ".frame::before{content:'';position:absolute;inset:.55em 0 0;"
-    "border:2px groove #f4f4f4}"
-    ".frame>legend{position:absolute;left:.4em;top:0;padding:0 2px;"
-    "background:inherit;white-space:pre}"
-    ".option{display:flex;align-items:center;white-space:pre}"
-    ".option>input{flex:none;margin:0 4px 0 2px}"
-    ".list,.text{border:2px inset #d8d8d8;background:Field;color:FieldText}"
-    ".list{overflow-y:auto;user-select:none;outline-offset:-2px}"
-    ".list>div{white-space:pre;padding:0 2px}"
-    ".list>[aria-selected=true]{background:Highlight;color:HighlightText}"
-    ".text{resize:none;overflow-x:hidden;overflow-y:scroll;padding:0 2px}";
 
 struct AlikeFace {
   std::string_view name;

@@ -3,14 +3,15 @@
 #include <optional>
 #include <string>
 
-#include "forms/core/list_keys.h"
+#include "forms/core/line_breaks.h"
 #include "forms/web/dom.h"
 #include "forms/web/element_ids.h"
+#include "forms/web/web_keys.h"
 
 namespace forms::web {
 
 WebForm::WebForm(Form& form)
-    : form_(form), order_(form), bound_(form.controls().size(), false) {}
+    : form_(form), keyboard_(form), bound_(form.controls().size(), false) {}
 
 bool WebForm::Bind() {
   if (!FormsWebBind(std::string(form_.description().name).c_str())) {
@@ -43,7 +44,7 @@ void WebForm::Show() {
     }
   }
   FormsWebShow(this);
-  Focus(order_.First());
+  Focus(keyboard_.First());
 }
 
 void WebForm::ReportError(const RuntimeError& error) {
@@ -98,46 +99,13 @@ void WebForm::RowPressed(int handle, int row) {
   form_.UserSelectsRow(*list, static_cast<int16_t>(row));
 }
 
-bool WebForm::KeyPressed(int handle, Key key, bool shift) {
-  Control* focused = ControlAt(handle);
-  switch (key) {
-    case Key::kTab:
-      Focus(focused ? order_.Next(*focused, !shift) : order_.First());
-      return true;
-    case Key::kEscape:
-    case Key::kEnter:
-      return true;  // the form has no default or cancel button
-    default:
-      break;
-  }
-  if (auto* option = dynamic_cast<OptionButton*>(focused)) {
-    int step = OptionStepForKey(key);
-    if (step == 0) return false;
-    OptionButton* target = order_.Neighbour(*option, step);
-    if (target == nullptr) return false;
-    form_.UserChoosesOption(*target);
-    MirrorGroup(*target);
-    Focus(target);
-    return true;
-  }
-  if (auto* list = dynamic_cast<ListBox*>(focused)) {
-    const std::optional<ListKey> list_key = ListKeyFor(key);
-    if (!list_key) return false;
-    // Every row is in view, so a page is the whole list.
-    const int16_t row = RowAfterKey(*list, *list_key, 0, list->row_count());
-    if (row < 0) return false;
-    form_.UserSelectsRow(*list, row);
-    return true;
-  }
-  return false;  // the text box scrolls by itself
-}
-
-bool WebForm::CharTyped(int handle, char32_t typed) {
-  auto* list = dynamic_cast<ListBox*>(ControlAt(handle));
-  if (list == nullptr) return false;
-  const int16_t row = RowStartingWith(*list, typed);
-  if (row >= 0) form_.UserSelectsRow(*list, row);
-  return true;
+bool WebForm::KeyPressed(int handle, std::string_view name, bool shift) {
+  const std::optional<KeyStroke> press = KeyFromBrowser(name, shift);
+  if (!press) return false;
+  // Every row of a list is in view: a page is the whole list.
+  const KeyResult result = keyboard_.Press(ControlAt(handle), *press);
+  Focus(result.focus);
+  return result.handled;
 }
 
 void WebForm::ListRowChanged(const ListBox& list) {
@@ -152,7 +120,8 @@ void WebForm::OptionChanged(const OptionButton& option) {
 
 void WebForm::TextChanged(const TextBox& text) {
   int handle = HandleOf(text);
-  if (handle >= 0) FormsWebSetText(handle, text.text().c_str());
+  // A text area shows CR LF as one break and holds it as a line feed.
+  if (handle >= 0) FormsWebSetText(handle, WithLineFeeds(text.text()).c_str());
 }
 
 }  // namespace forms::web

@@ -1,11 +1,11 @@
 #ifndef TROVANEL_FORMS_WEB_WEB_FORM_H_
 #define TROVANEL_FORMS_WEB_WEB_FORM_H_
 
+#include <string_view>
 #include <vector>
 
 #include "forms/core/form.h"
-#include "forms/core/keyboard_order.h"
-#include "forms/web/web_keys.h"
+#include "forms/core/keyboard.h"
 
 namespace forms::web {
 
@@ -31,10 +31,9 @@ class WebForm : public FormObserver {
   // The pupil's input, by control handle (-1: no control of the form).
   void OptionClicked(int handle);
   void RowPressed(int handle, int row);
-  // True when the key was the form's to handle.
-  bool KeyPressed(int handle, Key key, bool shift);
-  // A typed character: in a list, the next row that starts with it.
-  bool CharTyped(int handle, char32_t typed);
+  // A key by the browser's name for it; true when the key was the form's to
+  // handle.
+  bool KeyPressed(int handle, std::string_view name, bool shift);
 
   void ListRowChanged(const ListBox& list) override;
   void OptionChanged(const OptionButton& option) override;
@@ -47,7 +46,7 @@ class WebForm : public FormObserver {
   void MirrorGroup(const OptionButton& option);
 
   Form& form_;
-  KeyboardOrder order_;
+  Keyboard keyboard_;
   std::vector<bool> bound_;  // by handle
 };
 

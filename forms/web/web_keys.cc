@@ -1,39 +1,34 @@
 #include "forms/web/web_keys.h"
 
+#include "forms/core/utf8.h"
+
 namespace forms::web {
+namespace {
 
-std::optional<ListKey> ListKeyFor(Key key) {
-  switch (key) {
-    case Key::kUp:
-    case Key::kLeft:
-      return ListKey::kUp;
-    case Key::kDown:
-    case Key::kRight:
-      return ListKey::kDown;
-    case Key::kHome:
-      return ListKey::kHome;
-    case Key::kEnd:
-      return ListKey::kEnd;
-    case Key::kPageUp:
-      return ListKey::kPageUp;
-    case Key::kPageDown:
-      return ListKey::kPageDown;
-    default:
-      return std::nullopt;
-  }
-}
+struct NamedKey {
+  std::string_view name;
+  Key key;
+};
 
-int OptionStepForKey(Key key) {
-  switch (key) {
-    case Key::kUp:
-    case Key::kLeft:
-      return -1;
-    case Key::kDown:
-    case Key::kRight:
-      return 1;
-    default:
-      return 0;
+constexpr NamedKey kNamedKeys[] = {
+    {"Tab", Key::kTab},           {"ArrowUp", Key::kUp},
+    {"ArrowDown", Key::kDown},    {"ArrowLeft", Key::kLeft},
+    {"ArrowRight", Key::kRight},  {"Home", Key::kHome},
+    {"End", Key::kEnd},           {"PageUp", Key::kPageUp},
+    {"PageDown", Key::kPageDown}, {"Enter", Key::kEnter},
+    {"Escape", Key::kEscape},
+};
+
+}  // namespace
+
+std::optional<KeyStroke> KeyFromBrowser(std::string_view name, bool shift) {
+  for (const NamedKey& named : kNamedKeys) {
+    if (named.name == name) return KeyStroke{named.key, shift};
   }
+  size_t length = 0;
+  const char32_t character = FirstCodePoint(name, &length);
+  if (length == 0 || length != name.size()) return std::nullopt;
+  return KeyStroke{Key::kCharacter, shift, character};
 }
 
 }  // namespace forms::web

@@ -19,10 +19,10 @@ using AdjustWindowRectExForDpiFunction = BOOL(WINAPI*)(LPRECT, DWORD, BOOL,
 }  // namespace
 
 int WindowDpi(HWND window) {
-  static const auto get_dpi_for_window =
+  static const auto kGetDpiForWindow =
       User32Function<GetDpiForWindowFunction>("GetDpiForWindow");
-  if (get_dpi_for_window && window) {
-    if (UINT dpi = get_dpi_for_window(window)) return static_cast<int>(dpi);
+  if (kGetDpiForWindow && window) {
+    if (UINT dpi = kGetDpiForWindow(window)) return static_cast<int>(dpi);
   }
   HDC screen = GetDC(nullptr);
   int dpi = GetDeviceCaps(screen, LOGPIXELSY);
@@ -32,12 +32,12 @@ int WindowDpi(HWND window) {
 
 SIZE OuterSizeForClient(int width, int height, DWORD style, DWORD ex_style,
                         int dpi) {
-  static const auto adjust_for_dpi =
+  static const auto kAdjustForDpi =
       User32Function<AdjustWindowRectExForDpiFunction>(
           "AdjustWindowRectExForDpi");
   RECT rect = {0, 0, width, height};
-  if (adjust_for_dpi) {
-    adjust_for_dpi(&rect, style, FALSE, ex_style, static_cast<UINT>(dpi));
+  if (kAdjustForDpi) {
+    kAdjustForDpi(&rect, style, FALSE, ex_style, static_cast<UINT>(dpi));
   } else {
     AdjustWindowRectEx(&rect, style, FALSE, ex_style);
   }

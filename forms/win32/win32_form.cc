@@ -45,7 +45,7 @@ COLORREF ToColorRef(uint32_t stored) {
 }
 
 Win32Form::Win32Form(Form& form, HINSTANCE instance)
-    : form_(form), order_(form), instance_(instance) {
+    : form_(form), keyboard_(form), instance_(instance) {
   const FormDescription& own = form.description();
   std::wstring class_name = Utf8ToWide(own.name);
   std::wstring title = Utf8ToWide(own.title);
@@ -128,8 +128,8 @@ void Win32Form::ApplyDpi(int dpi) {
   if (font_) DeleteObject(font_);
   font_ = new_font;
 
-  DWORD style = static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_STYLE));
-  DWORD ex_style = static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_EXSTYLE));
+  auto style = static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_STYLE));
+  auto ex_style = static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_EXSTYLE));
   SIZE outer = OuterSizeForClient(TwipsToPixels(own.client_width, dpi),
                                   TwipsToPixels(own.client_height, dpi), style,
                                   ex_style, dpi);
@@ -157,7 +157,7 @@ void Win32Form::SetIcon(int icon_id) {
 void Win32Form::Show(int show_command) {
   ShowWindow(hwnd_, show_command);
   UpdateWindow(hwnd_);
-  Focus(order_.First());
+  Focus(keyboard_.First());
 }
 
 void Win32Form::Focus(const Control* control) {

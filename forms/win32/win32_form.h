@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "forms/core/form.h"
-#include "forms/core/keyboard_order.h"
+#include "forms/core/keyboard.h"
 #include "forms/core/units.h"
 
 namespace forms::win32 {
@@ -35,10 +35,8 @@ class Win32Form : public FormObserver {
   // keyboard order.
   void Show(int show_command);
 
-  // The keys the form answers itself, before the widget with the focus sees
-  // them: Tab and Shift+Tab along the keyboard order, the arrow keys in an
-  // option group, the keys and typed letters that move a list's row. True
-  // when the message was one of them.
+  // The keys the form answers itself (forms/core/keyboard.h), before the
+  // widget with the focus sees them. True when the message was one of them.
   bool HandleKey(const MSG& msg);
 
   // The message loop marks the pupil's own keyboard and mouse input while it
@@ -64,15 +62,13 @@ class Win32Form : public FormObserver {
   const Widget* Find(HWND hwnd) const;
   void Focus(const Control* control);
   void OnCommand(HWND source, int code);
-  bool OnOptionKey(const OptionButton& option, WPARAM key);
-  bool OnListKey(ListBox& list, HWND widget, const MSG& msg);
   void OnActivate(bool active);
   HBRUSH OnControlColor(HDC dc, HWND source);
   HBRUSH BrushFor(COLORREF color);
   void MirrorOptions();
 
   Form& form_;
-  KeyboardOrder order_;
+  Keyboard keyboard_;
   HINSTANCE instance_;
   HWND hwnd_ = nullptr;
   std::vector<Widget> widgets_;

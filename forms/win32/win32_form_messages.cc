@@ -88,7 +88,7 @@ void Win32Form::OnActivate(bool active) {
   if (saved_focus_ && IsWindow(saved_focus_)) {
     SetFocus(saved_focus_);
   } else {
-    Focus(order_.First());
+    Focus(keyboard_.First());
   }
 }
 

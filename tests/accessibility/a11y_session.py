@@ -106,7 +106,10 @@ class Session:
 
     def __exit__(self, *exc):
         for pid in self.helpers:
-            os.kill(pid, signal.SIGTERM)
+            try:
+                os.kill(pid, signal.SIGTERM)
+            except ProcessLookupError:
+                pass
         for process in reversed(self.processes):
             stop(process)
         children()

@@ -2,52 +2,73 @@
 """The Linux window read and used the way a screen reader does, through
 AT-SPI (Debian's pyatspi), on a private session and accessibility bus.
 
-  screen_reader_test.py PROGRAM SCENARIO_DIR     (on an X display)
+  screen_reader_test.py PROGRAM SCENARIOS_JSON     (on an X display)
 
 The tree (roles, names, states), the message through the text interface, the
-pupil's scenarios played through the action and selection interfaces, and the
-events a screen reader hears when the pupil clicks with real X input.
+pupil's scenarios played through the action and selection interfaces, the
+events a screen reader hears when the pupil clicks and presses keys with real
+X input, and what Orca, a real screen reader, says of it all.
 """
 
+import json
 import os
+import re
+import shutil
 import subprocess
 import sys
+import tempfile
 import time
 import unittest
 import warnings
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from a11y_session import Session  # noqa: E402
+from a11y_session import Session, stop  # noqa: E402
 
-PROGRAM = SCENARIO_DIR = None
+PROGRAM = SCENARIOS_JSON = None
 VERDICTS = ("Правилно.", "Грешка!", "Посочете две стойности!")
 EVENTS = ("object:state-changed:focused", "object:state-changed:checked",
           "object:state-changed:showing", "object:text-changed",
           "object:selection-changed")
 
-pyatspi = GLib = None
+pyatspi = GLib = SESSION = None
+
+
+def setUpModule():
+    global pyatspi, GLib, SESSION
+    SESSION = Session().__enter__()
+    # The client finds the accessibility bus as the program does.
+    os.environ["DBUS_SESSION_BUS_ADDRESS"] = SESSION.env[
+        "DBUS_SESSION_BUS_ADDRESS"]
+    import pyatspi as atspi
+    from gi.repository import GLib as glib
+    pyatspi, GLib = atspi, glib
+
+
+def tearDownModule():
+    SESSION.__exit__(None, None, None)
+
+
+def table():
+    """The scenarios and the answer table, as the build's parser wrote them."""
+    with open(SCENARIOS_JSON, encoding="utf-8") as f:
+        return json.load(f)
 
 
 def scenarios():
-    """{name: [(word, rest), ...]} from the shared scenario file."""
-    result = {}
-    with open(os.path.join(SCENARIO_DIR, "pupil.txt"), encoding="utf-8") as f:
-        for line in f:
-            line = line.rstrip("\n")
-            if not line.strip() or line.startswith("#"):
-                continue
-            word, _, rest = line.partition(" ")
-            if word == "scenario":
-                steps = result.setdefault(rest, [])
-            else:
-                steps.append((word, rest))
-    return result
+    """{name: [(word, rest), ...]}, each step as its line in the file."""
+    def line(step):
+        verb, number, text = step["verb"], step["number"], step["text"]
+        if verb == "say_start":
+            return "say", "start"
+        if not text:
+            return verb, "none" if number < 0 else str(number)
+        return verb, text if number < 0 else f"{text} {number}"
+    return {s["name"]: [line(step) for step in s["steps"]]
+            for s in table()["scenarios"]}
 
 
 def answers():
-    with open(os.path.join(SCENARIO_DIR, "answers.txt")) as f:
-        pairs = [line.split() for line in f if line.strip() and line[0] != "#"]
-    return {int(gait): int(row) for gait, row in pairs}
+    return dict(enumerate(table()["answers"]))
 
 
 def pump(seconds, until=lambda: False):
@@ -70,6 +91,18 @@ def states(accessible):
 
 def children(accessible):
     return [accessible.getChildAtIndex(i) for i in range(accessible.childCount)]
+
+
+def fresh_states(accessible):
+    """The state set as the program gives it now, not as the client's cache
+    has followed it from events."""
+    accessible.clear_cache()
+    return states(accessible)
+
+
+def press(session, *keys):
+    subprocess.check_call(["xdotool", "key", "--delay", "50", *keys],
+                          env=session.env)
 
 
 def text_of(accessible):
@@ -113,23 +146,24 @@ class Window:
         self.process.wait(timeout=10)
 
 
+class Listening:
+    """The events of the given kinds, as heard from now on."""
+
+    def __init__(self, test, *kinds):
+        self.heard = []
+        self._kinds = kinds
+        pyatspi.Registry.registerEventListener(self._hear, *kinds)
+        test.addCleanup(pyatspi.Registry.deregisterEventListener, self._hear,
+                        *kinds)
+
+    def _hear(self, event):
+        self.heard.append((event.type, event.source.getRole(),
+                           event.detail1))
+
+
 class ScreenReaderTest(unittest.TestCase):
-    @classmethod
-    def setUpClass(cls):
-        global pyatspi, GLib
-        cls.session = Session().__enter__()
-        # The client finds the accessibility bus as the program does.
-        os.environ["DBUS_SESSION_BUS_ADDRESS"] = cls.session.env[
-            "DBUS_SESSION_BUS_ADDRESS"]
-        import pyatspi as atspi
-        from gi.repository import GLib as glib
-        pyatspi, GLib = atspi, glib
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.session.__exit__(None, None, None)
-
     def setUp(self):
+        self.session = SESSION
         self.window = Window(self.session)
         self.addCleanup(self.window.close)
 
@@ -166,9 +200,79 @@ class ScreenReaderTest(unittest.TestCase):
             self.assertIn("selectable", states(row))
             self.assertNotIn("selected", states(row))
         self.assertEqual(w.list.querySelection().nSelectedChildren, 0)
+        self.assertEqual(w.message.name, "Съобщение")
         self.assertTrue({"focused", "multi line", "read only"} <= states(w.message))
         self.assertNotIn("editable", states(w.message))
         self.assertNotIn("showing", states(w.notification))
+
+    def test_focus_announced_on_start(self):
+        listening = Listening(self, "window:activate",
+                              "object:state-changed:focused")
+        self.window.close()
+        self.window = Window(self.session)
+        focus = ("object:state-changed:focused", pyatspi.ROLE_TEXT, 1)
+        self.assertTrue(pump(10, lambda: focus in listening.heard),
+                        listening.heard)
+        activated = [e[0] for e in listening.heard].index("window:activate")
+        self.assertLess(activated, listening.heard.index(focus),
+                        "the focus before the window's activation")
+
+    def test_caret_and_selection_follow_real_keys(self):
+        w = self.window
+        text = w.message.queryText()
+        self.assertEqual(text.caretOffset, 0)
+        # One run over the whole text, whatever the offset.
+        _, first, end = text.getAttributeRun(7, False)
+        self.assertEqual((first, end), (0, len(w.start_text)))
+        listening = Listening(self, "object:text-caret-moved",
+                              "object:text-selection-changed")
+        _, _, second_line = text.getTextAtOffset(
+            0, pyatspi.TEXT_BOUNDARY_LINE_START)
+        press(self.session, "ctrl+End", "ctrl+Home", "Down")
+        moved = ("object:text-caret-moved", pyatspi.ROLE_TEXT, second_line)
+        self.assertTrue(pump(10, lambda: moved in listening.heard),
+                        listening.heard)
+        self.assertEqual(text.caretOffset, second_line)
+        self.assertIn(("object:text-caret-moved", pyatspi.ROLE_TEXT,
+                       len(w.start_text)), listening.heard)
+        press(self.session, "shift+End")
+        self.assertTrue(pump(10, lambda: text.getNSelections() == 1))
+        line, _, _ = text.getTextAtOffset(second_line,
+                                          pyatspi.TEXT_BOUNDARY_LINE_START)
+        self.assertEqual(text.getSelection(0),
+                         (second_line, second_line + len(line.rstrip())))
+        self.assertTrue(pump(5, lambda: "object:text-selection-changed" in
+                             [e[0] for e in listening.heard]))
+        # Nothing typed changes the text.
+        press(self.session, "x", "BackSpace", "Delete", "Return")
+        pump(1)
+        self.assertEqual(text_of(w.message), w.start_text)
+
+    def test_keys_reach_a_key_listener(self):
+        pressed = []
+        swallow = [False]
+
+        def listener(event):
+            pressed.append(event.event_string)
+            return swallow[0]
+        kinds = (pyatspi.KEY_PRESSED_EVENT,)
+        masks = list(range(16))
+        pyatspi.Registry.registerKeystrokeListener(
+            listener, mask=masks, kind=kinds, synchronous=True,
+            preemptive=True)
+        self.addCleanup(pyatspi.Registry.deregisterKeystrokeListener,
+                        listener, mask=masks, kind=kinds)
+        text = self.window.message.queryText()
+        press(self.session, "Down")
+        self.assertTrue(pump(10, lambda: "Down" in pressed), pressed)
+        self.assertTrue(pump(5, lambda: text.caretOffset > 0))
+        # A key the listener consumes never reaches the window.
+        swallow[0] = True
+        caret = text.caretOffset
+        press(self.session, "Down")
+        self.assertTrue(pump(10, lambda: pressed.count("Down") == 2), pressed)
+        pump(1)
+        self.assertEqual(text.caretOffset, caret)
 
     def test_message_through_text_interface(self):
         text = self.window.message.queryText()
@@ -265,6 +369,8 @@ class ScreenReaderTest(unittest.TestCase):
             self.assertEqual(len(changes), 2)
             if target.getRole() == pyatspi.ROLE_RADIO_BUTTON:
                 self.assertEqual(heard[focus][2], target.name)
+                # What where-am-I reads: the state set itself.
+                self.assertIn("checked", fresh_states(target))
                 self.assertIn(("object:state-changed:checked", target.name, 1),
                               [(e[0], e[2], e[3]) for e in heard])
             else:
@@ -273,9 +379,88 @@ class ScreenReaderTest(unittest.TestCase):
             self.assertEqual(w.notification.name, message)
 
 
+# Orca with its debug log line-buffered, so that each utterance is in the
+# log as soon as it is spoken.
+ORCA_LINE_BUFFERED = """
+import builtins, runpy, sys
+plain_open = builtins.open
+def line_buffered(file, mode="r", *args, **kwargs):
+    if mode == "w" and not args and not kwargs:
+        kwargs["buffering"] = 1
+    return plain_open(file, mode, *args, **kwargs)
+builtins.open = line_buffered
+sys.argv = sys.argv[1:]
+runpy.run_path(sys.argv[0], run_name="__main__")
+"""
+
+
+@unittest.skipUnless(shutil.which("orca"), "Orca is not installed")
+class OrcaTest(unittest.TestCase):
+    """What Orca says, from its debug log: speech on (with or without a
+    speech server), braille off, preferences of its own."""
+
+    def setUp(self):
+        self.session = SESSION
+        home = tempfile.TemporaryDirectory(prefix="trovanel-orca-")
+        self.addCleanup(home.cleanup)
+        self.log = os.path.join(home.name, "orca.log")
+        prefs = os.path.join(home.name, "prefs")
+        os.mkdir(prefs)
+        orca = subprocess.Popen(
+            [sys.executable, "-c", ORCA_LINE_BUFFERED, shutil.which("orca"),
+             "--user-prefs", prefs, "--enable", "speech", "--disable",
+             "braille", "--debug-file", self.log],
+            env=dict(self.session.env, HOME=home.name,
+                     XDG_CONFIG_HOME=home.name, GSETTINGS_BACKEND="memory"),
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.addCleanup(stop, orca)
+        self.heard = 0
+        # A few seconds on a quiet machine, far more on a loaded one.
+        self.assertIsNotNone(self.said(lambda u: u == "Screen reader on.", 60))
+
+    def said(self, wanted, seconds=20):
+        """The first utterance since the last one found that is wanted."""
+        found = []
+
+        def look():
+            if not os.path.exists(self.log):
+                return False
+            with open(self.log, encoding="utf-8", errors="replace") as log:
+                spoken = re.findall(r"SPEECH OUTPUT: '(.*)' ?\[?\{", log.read())
+            for index in range(self.heard, len(spoken)):
+                if wanted(spoken[index]):
+                    self.heard = index + 1
+                    found.append(spoken[index])
+                    return True
+            return False
+        pump(seconds, look)
+        return found[0] if found else None
+
+    def test_start_text_line_by_line_and_the_verdict(self):
+        w = Window(self.session)
+        self.addCleanup(w.close)
+        title = w.frame.name
+        line = lambda u: len(u.strip()) > 10 and u.strip() in w.start_text
+        self.assertIsNotNone(self.said(lambda u: title in u))
+        self.assertIsNotNone(self.said(lambda u: u.startswith(w.message.name)))
+        first = self.said(line)
+        self.assertIsNotNone(first, "no line of the start text on start")
+        press(self.session, "Down")
+        second = self.said(line)
+        self.assertIsNotNone(second, "no line on Down")
+        self.assertGreater(w.start_text.index(second.strip()),
+                           w.start_text.index(first.strip()))
+        gait = 2
+        for target in (w.options[gait], w.rows[answers()[gait]]):
+            x, y = center(target)
+            subprocess.check_call(["xdotool", "mousemove", "--sync", str(x),
+                                   str(y), "click", "1"], env=self.session.env)
+        self.assertIsNotNone(self.said(lambda u: "Правилно." in u))
+
+
 if __name__ == "__main__":
     # pyatspi's own use of GLib's deprecated calls is no concern here.
     warnings.simplefilter("ignore", DeprecationWarning)
     warnings.simplefilter("ignore", ImportWarning)
-    PROGRAM, SCENARIO_DIR = sys.argv[1], sys.argv[2]
+    PROGRAM, SCENARIOS_JSON = sys.argv[1], sys.argv[2]
     unittest.main(argv=sys.argv[:1], verbosity=2, warnings="ignore")

@@ -81,8 +81,8 @@ int main(int argc, char** argv) {
   };
 
   keep("start");
-  // The focus is in the message box: Down scrolls it a line at a time, and
-  // at the end changes nothing.
+  // The focus is in the message box: Down moves its caret a line at a time,
+  // the text scrolling with it, and at the end changes nothing.
   for (int line = 0; line < 100; ++line) {
     x.PressKey("Down");
     Image next = answer(2s);

@@ -7,6 +7,8 @@
 
 #include "forms/core/window_binding.h"
 #include "forms/fltk/fltk_form.h"
+#include "forms/fltk/text_widget.h"
+#include "tests/support/scenario_player.h"
 #include "tests/support/x_client.h"
 #include "window/trovanel_app.h"
 
@@ -15,34 +17,34 @@ namespace trovanel_test {
 // The Trovanel form with the real backend, shown on the test's display in
 // the test's own process, driven by real input (XTest) at the places the
 // layout gives, and read back from the model and from the widgets.
-class WindowUnderTest {
+class WindowUnderTest : public Harness {
  public:
   WindowUnderTest();
   // Another exercise in its own layout; both must outlive the window.
   WindowUnderTest(const forms::FormDescription& layout,
                   const quiz::Exercise& exercise);
-  ~WindowUnderTest();
+  ~WindowUnderTest() override;
 
-  forms::Form& form() { return app_.form(); }
+  forms::Form& form() override { return app_.form(); }
   forms::fltk::FltkForm& window() { return *window_; }
 
   // Lets FLTK take in every event the server has sent, then draws.
   void Pump();
 
-  void ClickOption(int member);
-  void ClickRow(int row);
+  void ClickOption(int member) override;
+  void ClickRow(int row) override;
   // Presses on the option and releases on the title label.
-  void PressBack(int member);
-  // A key as the scenario files name it; false for a name it does not know.
-  bool Key(std::string_view name);
+  void PressBack(int member) override;
+  bool Key(std::string_view name) override;
 
-  // What the widgets show: the message box's text, the highlighted row and
-  // the chosen option (-1: none; -2: more than one), where the focus is
-  // ("message", "list", "option M", "elsewhere").
-  std::string ShownMessage();
-  int ShownRow();
-  int ShownOption();
-  std::string Focus();
+  std::string ShownMessage() override;
+  std::string AsShown(std::string_view text) override {
+    return forms::fltk::TextWidget::ForDisplay(text);
+  }
+  int ShownRow() override;
+  int ShownOption() override;
+  // "message", "list", "option M" or "elsewhere".
+  std::string Focus() override;
   // The run-time error reported to the form, if any.
   const std::string& reported_error() const { return reported_error_; }
 

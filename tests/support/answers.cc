@@ -10,40 +10,52 @@
 namespace trovanel_test {
 namespace {
 
-// Lines "gait row"; # starts a comment line.
-std::array<int, kGaits> ReadAnswers() {
-  std::array<int, kGaits> rows;
-  rows.fill(-1);
+struct AnswerTable {
+  std::array<int, kGaits> right_rows;
+  std::array<std::string, kRows> row_texts;
+};
+
+// Lines "gait row text"; # starts a comment line.
+AnswerTable ReadAnswers() {
+  AnswerTable table;
+  table.right_rows.fill(-1);
   for (const EmbeddedFile& file : kScenarioFiles) {
     std::istringstream lines{
         std::string(file.name == "answers.txt" ? file.text : "")};
     for (std::string line; std::getline(lines, line);) {
+      if (line.empty() || line.front() == '#') continue;
       std::istringstream words(line);
       int gait = -1;
       int row = -1;
-      if (line.empty() || line.front() == '#') continue;
-      if (!(words >> gait >> row) || gait < 0 || gait >= kGaits || row < 0 ||
-          row >= kRows) {
+      if (!(words >> gait >> row) || words.get() != ' ' || gait < 0 ||
+          gait >= kGaits || row < 0 || row >= kRows) {
         throw std::invalid_argument("answers.txt: " + line);
       }
-      rows[gait] = row;
+      table.right_rows[gait] = row;
+      std::getline(words, table.row_texts[row]);
     }
   }
-  for (int row : rows) {
+  for (int row : table.right_rows) {
     if (row < 0) throw std::invalid_argument("answers.txt: a gait is missing");
   }
-  return rows;
+  return table;
+}
+
+const AnswerTable& Answers() {
+  static const AnswerTable table = ReadAnswers();
+  return table;
 }
 
 }  // namespace
 
-int RightRow(int gait) {
-  static const std::array<int, kGaits> rows = ReadAnswers();
-  return rows.at(gait);
-}
+int RightRow(int gait) { return Answers().right_rows.at(gait); }
 
 std::string_view Verdict(int gait, int row) {
   return RightRow(gait) == row ? kCorrect : kWrong;
+}
+
+const std::string& DescriptionRow(int row) {
+  return Answers().row_texts.at(row);
 }
 
 }  // namespace trovanel_test

@@ -1,6 +1,7 @@
 #ifndef TROVANEL_TESTS_SUPPORT_ANSWERS_H_
 #define TROVANEL_TESTS_SUPPORT_ANSWERS_H_
 
+#include <string>
 #include <string_view>
 
 namespace trovanel_test {
@@ -19,6 +20,8 @@ inline constexpr int kRows = 5;
 int RightRow(int gait);
 // What the check answers for a gait and a row.
 std::string_view Verdict(int gait, int row);
+// The text of a description row, exactly as the list must show it.
+const std::string& DescriptionRow(int row);
 
 }  // namespace trovanel_test
 

@@ -5,7 +5,6 @@
 #include <string_view>
 #include <vector>
 
-#include "forms/core/list_keys.h"
 #include "gtest/gtest.h"
 #include "tests/support/form_lookup.h"
 
@@ -90,21 +89,6 @@ TEST_F(FormTest, ListRaisesClickOnlyOnARealChangeOfRow) {
   EXPECT_EQ(list.SetCurrentRow(-1), CallStatus::kOk);
   EXPECT_EQ(events_, (std::vector<std::string>{"List0", "List0", "List0"}));
   EXPECT_EQ(changes_, (std::vector<std::string>{"row1", "row2", "row-1"}));
-}
-
-// Where the keys a toolkit's list lacks lead: here the list shows two whole
-// rows from row 0.
-TEST_F(FormTest, ListKeysLeadWhereDesktopListsGo) {
-  auto& list = Get<ListBox>("List", 0);
-  EXPECT_EQ(RowAfterKey(list, ListKey::kUp, 0, 2), 0);
-  EXPECT_EQ(RowAfterKey(list, ListKey::kPageDown, 0, 2), 1);
-  EXPECT_EQ(RowStartingWith(list, U'C'), 2);
-  EXPECT_EQ(RowStartingWith(list, U'x'), -1);
-  EXPECT_EQ(list.SetCurrentRow(1), CallStatus::kOk);
-  EXPECT_EQ(RowAfterKey(list, ListKey::kPageDown, 0, 2), 2);
-  EXPECT_EQ(RowAfterKey(list, ListKey::kPageUp, 1, 2), 0);
-  EXPECT_EQ(RowAfterKey(list, ListKey::kEnd, 0, 2), 2);
-  EXPECT_EQ(RowStartingWith(list, U'b'), 1);  // round to itself
 }
 
 TEST_F(FormTest, ListRejectsRowsItDoesNotHave) {

@@ -1,11 +1,10 @@
-// Where every backend puts the controls and where the keys move the focus.
+// Where every backend puts the controls.
 #include "forms/core/geometry.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
 
-#include "forms/core/keyboard_order.h"
 #include "window/trovanel_app.h"
 
 namespace {
@@ -71,56 +70,5 @@ TEST_P(GeometryTest, TrovanelControlsLieInsideTheirContainers) {
 
 INSTANTIATE_TEST_SUITE_P(Dpis, GeometryTest,
                          ::testing::Values(96, 120, 144, 168, 192));
-
-class KeyboardOrderTest : public ::testing::Test {
- protected:
-  forms::Control* Find(std::string_view array, int16_t member) {
-    forms::Control* control = nullptr;
-    EXPECT_EQ(app_.form().Find(array, member, &control),
-              forms::CallStatus::kOk);
-    return control;
-  }
-  forms::OptionButton* Option(int16_t member) {
-    return static_cast<forms::OptionButton*>(Find("Option1", member));
-  }
-
-  trovanel::TrovanelApp app_;
-};
-
-TEST_F(KeyboardOrderTest,
-       TabVisitsMessageBoxGroupAndListWithTheGroupAsOneStop) {
-  app_.Load();
-  forms::KeyboardOrder order(app_.form());
-  forms::Control* message = Find("Text1", 0);
-  forms::Control* list = Find("List1", 0);
-  ASSERT_EQ(order.stops().size(), 3u);
-  EXPECT_EQ(order.First(), message);
-  // Tab indices 4, 5, 6, 7, 8 are members 4, 3, 0, 1, 2.
-  EXPECT_EQ(order.Next(*message, true), Option(4));
-  EXPECT_EQ(order.Next(*Option(4), true), list);
-  EXPECT_EQ(order.Next(*list, true), message);
-  EXPECT_EQ(order.Next(*list, false), Option(2));
-  EXPECT_EQ(order.Next(*Option(2), false), message);
-  EXPECT_EQ(order.Next(*message, false), list);
-  // The labels, the frame and the hidden controls take no focus.
-  EXPECT_EQ(order.Next(*Find("Label1", 0), true), message);
-  EXPECT_EQ(order.Next(*Find("List1", 1), false), list);
-}
-
-TEST_F(KeyboardOrderTest, AChosenOptionIsWhereTheGroupIsEntered) {
-  app_.Load();
-  forms::CheckStatus(Option(1)->Choose());
-  forms::KeyboardOrder order(app_.form());
-  EXPECT_EQ(order.Next(*Find("Text1", 0), true), Option(1));
-  EXPECT_EQ(order.Next(*Find("List1", 0), false), Option(1));
-}
-
-TEST_F(KeyboardOrderTest, ArrowsWalkTheGroupTopToBottomAndWrap) {
-  forms::KeyboardOrder order(app_.form());
-  for (int16_t member = 0; member < 5; ++member) {
-    EXPECT_EQ(order.Neighbour(*Option(member), 1), Option((member + 1) % 5));
-    EXPECT_EQ(order.Neighbour(*Option(member), -1), Option((member + 4) % 5));
-  }
-}
 
 }  // namespace

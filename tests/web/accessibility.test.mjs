@@ -1,6 +1,8 @@
 // The page as a screen reader reads it: the browser's own accessibility
-// tree, over the DevTools protocol.
+// tree, over the DevTools protocol; and as an accessibility checker
+// (axe-core) finds it.
 import assert from 'node:assert/strict';
+import { createRequire } from 'node:module';
 import { test } from 'node:test';
 
 import { openPage, pageSession } from './support/browser.mjs';
@@ -58,6 +60,9 @@ test('the radio group, the list box and the live region, named and announced', a
   const live = tree.filter((node) => node.properties.live === 'polite');
   assert.equal(live.length, 1, 'one live region');
   assert.equal(live[0].role, 'textbox');
+  assert.equal(live[0].name, 'Съобщение');
+  assert.equal(only(tree, 'heading', 'the title').properties.level, 1);
+  only(tree, 'main', 'the form');
   assert.equal(live[0].properties.readonly, true);
 
   // Each check changes what the live region holds, so each is announced.
@@ -82,5 +87,29 @@ test('the radio group, the list box and the live region, named and announced', a
   const selected = only(after, 'listbox', 'the descriptions').descendants('option')
     .filter((option) => option.properties.selected === true);
   assert.equal(selected.length, 1);
+  await context.close();
+});
+
+// Every rule axe-core runs by default, in the page as it stands.
+async function violations(page) {
+  if (!(await page.evaluate(() => 'axe' in window))) {
+    await page.addScriptTag({ path: createRequire(import.meta.url).resolve('axe-core') });
+  }
+  const found = await page.evaluate(async () => (await window.axe.run(document)).violations);
+  return found.map((v) => `${v.impact} ${v.id}: ${v.nodes.map((n) => n.target).join(' ')}`);
+}
+
+test('the checker finds nothing at start, after an answer, with the list focused', async () => {
+  const { page, context } = await openPage(session.browser, session.server.url);
+  const driver = new PageDriver(page);
+  assert.deepEqual(await violations(page), [], 'at start');
+  await driver.clickOption(2);
+  await driver.clickRow(0);
+  assert.equal(await driver.message(), 'Правилно.');
+  assert.deepEqual(await violations(page), [], 'after an answer');
+  await page.focus('#List1_0');
+  await driver.key('Down');
+  assert.equal(await driver.focus(), 'list');
+  assert.deepEqual(await violations(page), [], 'with the list focused');
   await context.close();
 });

@@ -9,7 +9,7 @@ import { gzipSync } from 'node:zlib';
 import { openPage, pageSession } from './support/browser.mjs';
 import { PageDriver } from './support/page_driver.mjs';
 import { kDist } from './support/paths.mjs';
-import { readAnswers, readScenarios } from './support/scenarios.mjs';
+import { readAnswers, readRows, readScenarios } from './support/scenarios.mjs';
 
 const kCorrect = 'Правилно.';
 const kWrong = 'Грешка!';
@@ -21,23 +21,20 @@ async function open() {
   return { ...opened, driver: new PageDriver(opened.page) };
 }
 
-async function play(driver, step, startText) {
-  const [first, second] = step.args;
-  const where = step.where;
-  switch (step.verb) {
-    case 'option': return driver.clickOption(first);
-    case 'row': return driver.clickRow(first);
-    case 'press_back':
-      assert.equal(first, 'option', `${where}: press_back takes an option`);
-      return driver.pressBack(second);
-    case 'key': return driver.key(first);
-    case 'say':
-      return assert.equal(await driver.message(),
-                          step.text === 'start' ? startText : step.text, where);
-    case 'focus': return assert.equal(await driver.focus(), step.text, where);
-    case 'chosen': return assert.equal(await driver.chosen(), first, where);
-    case 'selected': return assert.equal(await driver.selected(), first, where);
-    default: throw new Error(`${where}: unknown step ${step.verb}`);
+async function play(driver, { verb, number, text, where }, startText) {
+  const shown = number < 0 ? 'none' : String(number);
+  switch (verb) {
+    case 'option': return driver.clickOption(number);
+    case 'row': return driver.clickRow(number);
+    case 'press_back': return driver.pressBack(number);
+    case 'key': return driver.key(text);
+    case 'say_start': return assert.equal(await driver.message(), startText, where);
+    case 'say': return assert.equal(await driver.message(), text, where);
+    case 'focus':
+      return assert.equal(await driver.focus(), number < 0 ? text : `${text} ${number}`, where);
+    case 'chosen': return assert.equal(await driver.chosen(), shown, where);
+    case 'selected': return assert.equal(await driver.selected(), shown, where);
+    default: throw new Error(`${where}: unknown step ${verb}`);
   }
 }
 
@@ -62,6 +59,7 @@ test('opens with the assignment, nothing chosen and the focus in the message box
   assert.equal(await driver.chosen(), 'none');
   assert.equal(await driver.selected(), 'none');
   assert.equal(await driver.focus(), 'message');
+  assert.deepEqual(await page.locator('#List1_0 > [role=option]').allTextContents(), readRows());
   assert.equal(await page.getAttribute('html', 'lang'), 'bg');
   assert.match(await page.textContent('title'), /^\S+ {2}Биология - видове ход на коня$/);
   const href = await page.getAttribute('link[rel=icon]', 'href');

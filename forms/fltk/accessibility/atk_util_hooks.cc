@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <map>
+#include <utility>
 
 namespace forms::fltk::accessibility {
 namespace {
@@ -14,12 +15,30 @@ namespace {
 
 AtkObject* root_object = nullptr;
 
-struct Listener {
+// What was added, by the id it was given (from 1).
+template <typename Entry>
+struct Added {
+  std::map<guint, Entry> entries;
+  guint last = 0;
+  guint Add(Entry entry) {
+    entries[++last] = entry;
+    return last;
+  }
+};
+
+struct SignalHook {
   guint signal;
   gulong hook;
 };
-std::map<guint, Listener> listeners;
-guint last_listener = 0;
+Added<SignalHook> listeners;
+void (*listened_to)(void*) = nullptr;
+void* listened_to_data = nullptr;
+
+struct KeyListener {
+  AtkKeySnoopFunc listener;
+  gpointer data;
+};
+Added<KeyListener> key_listeners;
 
 AtkObject* Root() { return root_object; }
 const gchar* ToolkitName() { return "FLTK"; }
@@ -48,21 +67,43 @@ guint AddListener(GSignalEmissionHook listener, const gchar* event_type) {
   if (signal_id != 0) {
     gulong hook = g_signal_add_emission_hook(signal_id, 0, listener,
                                              g_strdup(event_type), g_free);
-    id = ++last_listener;
-    listeners[id] = {signal_id, hook};
+    id = listeners.Add({signal_id, hook});
   }
   g_strfreev(parts);
+  if (auto callback = std::exchange(listened_to, nullptr)) {
+    callback(listened_to_data);
+  }
   return id;
 }
 
 void RemoveListener(guint id) {
-  auto found = listeners.find(id);
-  if (found == listeners.end()) return;
+  auto found = listeners.entries.find(id);
+  if (found == listeners.entries.end()) return;
   g_signal_remove_emission_hook(found->second.signal, found->second.hook);
-  listeners.erase(found);
+  listeners.entries.erase(found);
 }
 
+guint AddKeyListener(AtkKeySnoopFunc listener, gpointer data) {
+  return key_listeners.Add({listener, data});
+}
+
+void RemoveKeyListener(guint id) { key_listeners.entries.erase(id); }
+
 }  // namespace
+
+void WhenListenedTo(void (*callback)(void*), void* data) {
+  listened_to = callback;
+  listened_to_data = data;
+}
+
+bool KeyConsumed(AtkKeyEventStruct* event) {
+  // A listener may remove itself while it runs: walk a copy.
+  const std::map<guint, KeyListener> current = key_listeners.entries;
+  for (const auto& [id, key_listener] : current) {
+    if (key_listener.listener(event, key_listener.data)) return true;
+  }
+  return false;
+}
 
 void InstallUtilHooks(AtkObject* root) {
   root_object = root;
@@ -72,6 +113,8 @@ void InstallUtilHooks(AtkObject* root) {
   util->get_toolkit_version = ToolkitVersion;
   util->add_global_event_listener = AddListener;
   util->remove_global_event_listener = RemoveListener;
+  util->add_key_event_listener = AddKeyListener;
+  util->remove_key_event_listener = RemoveKeyListener;
 }
 
 }  // namespace forms::fltk::accessibility

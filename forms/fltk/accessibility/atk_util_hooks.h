@@ -11,6 +11,15 @@ namespace forms::fltk::accessibility {
 // bridge starts; nullptr takes the root away again.
 void InstallUtilHooks(AtkObject* root);
 
+// Calls back once, when the first global event listener is added (the
+// bridge hooking the signals it forwards); nullptr cancels.
+void WhenListenedTo(void (*callback)(void*), void* data);
+
+// Shows a key of the window to the key event listeners (a screen reader's,
+// through the bridge) before the window sees it. True when one of them
+// consumes it: the window must not see it then.
+bool KeyConsumed(AtkKeyEventStruct* event);
+
 }  // namespace forms::fltk::accessibility
 
 #endif  // TROVANEL_FORMS_FLTK_ACCESSIBILITY_ATK_UTIL_HOOKS_H_

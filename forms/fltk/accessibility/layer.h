@@ -23,8 +23,8 @@ struct PublishedControl {
 
 struct PublishedForm {
   Fl_Window* window = nullptr;
-  std::string program;  // the application's name on the bus
-  std::vector<PublishedControl> controls;
+  std::string program;                     // the application's name on the bus
+  std::vector<PublishedControl> controls;  // each container's in reading order
 };
 
 // The window published on the accessibility bus. As an observer it turns the

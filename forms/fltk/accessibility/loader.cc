@@ -34,6 +34,19 @@ void* OpenModule() {
   return nullptr;
 }
 
+// The shown controls of `container` and of the frames in it, each
+// container's in reading order.
+void AddShown(const Form& form, FltkForm& window, const Control* container,
+              PublishedForm& published) {
+  for (const Control* control : ReadingOrder(form, container)) {
+    if (Fl_Widget* widget = window.WidgetFor(*control)) {
+      published.controls.push_back(
+          {control, widget, std::string(AccessibleName(form, *control))});
+    }
+    AddShown(form, window, control, published);
+  }
+}
+
 }  // namespace
 
 std::unique_ptr<Layer> StartAccessibility(const Form& form, FltkForm& window) {
@@ -45,12 +58,7 @@ std::unique_ptr<Layer> StartAccessibility(const Form& form, FltkForm& window) {
   PublishedForm published;
   published.window = &window.window();
   published.program = form.description().name;
-  for (const auto& control : form.controls()) {
-    if (Fl_Widget* widget = window.WidgetFor(*control)) {
-      published.controls.push_back(
-          {control.get(), widget, std::string(AccessibleName(form, *control))});
-    }
-  }
+  AddShown(form, window, nullptr, published);
   return std::unique_ptr<Layer>(start(published));
 }
 

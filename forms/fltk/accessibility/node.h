@@ -7,22 +7,11 @@
 #include <vector>
 
 #include "forms/core/form.h"
+#include "forms/fltk/accessibility/node_kinds.h"
 
 class Fl_Widget;
 
 namespace forms::fltk::accessibility {
-
-enum class NodeKind {
-  kApplication,
-  kWindow,
-  kPanel,
-  kOption,
-  kList,
-  kListItem,
-  kText,
-  kLabel,
-  kNotification,
-};
 
 // One published object: its place in the tree and what it stands for. Its
 // peer is the ATK object the bridge sees.
@@ -35,27 +24,6 @@ struct Node {
   const Control* control = nullptr;
   int row = -1;  // a list item's row
   AtkObject* peer = nullptr;
-};
-
-// What the peers ask of the layer: states, places, actions and text, all
-// read from the model and the widgets when asked.
-class PeerHost {
- public:
-  virtual ~PeerHost() = default;
-  virtual void AddStates(const Node& node, AtkStateSet* states) = 0;
-  virtual AtkRectangle Extents(const Node& node, AtkCoordType coords) = 0;
-  virtual bool Focus(const Node& node) = 0;
-  virtual bool Click(const Node& node) = 0;
-  virtual bool SelectRow(const Node& list, int row) = 0;
-  // -1 when no row is selected.
-  virtual int SelectedRow(const Node& list) = 0;
-  // The text as shown, UTF-8; the caret as a byte offset into it.
-  virtual std::string Text(const Node& node) = 0;
-  virtual int Caret(const Node& node) = 0;
-  // The visual line (after wrapping) around a byte offset: [start, end).
-  virtual void LineAt(const Node& node, int offset, int* start, int* end) = 0;
-  virtual AtkRectangle CharacterExtents(const Node& node, int offset,
-                                        AtkCoordType coords) = 0;
 };
 
 }  // namespace forms::fltk::accessibility

@@ -3,31 +3,9 @@
 #include <FL/Fl_Widget.H>
 #include <FL/Fl_Window.H>
 
-#include <algorithm>
-
 #include "forms/fltk/accessibility/peers.h"
 
 namespace forms::fltk::accessibility {
-namespace {
-
-NodeKind KindOf(ControlKind kind) {
-  switch (kind) {
-    case ControlKind::kListBox:
-      return NodeKind::kList;
-    case ControlKind::kOptionButton:
-      return NodeKind::kOption;
-    case ControlKind::kTextBox:
-      return NodeKind::kText;
-    case ControlKind::kLabel:
-      return NodeKind::kLabel;
-    case ControlKind::kFrame:
-      return NodeKind::kPanel;
-  }
-  return NodeKind::kLabel;
-}
-
-}  // namespace
-
 NodeTree::NodeTree(const PublishedForm& form, PeerHost& host) {
   Node& application = Add(NodeKind::kApplication, form.program, nullptr);
   const char* title = form.window->label();
@@ -61,16 +39,9 @@ void NodeTree::AddControls(const PublishedForm& form, const Control* container,
       shown.push_back(&published);
     }
   }
-  std::stable_sort(shown.begin(), shown.end(),
-                   [](const PublishedControl* a, const PublishedControl* b) {
-                     if (a->widget->y() != b->widget->y()) {
-                       return a->widget->y() < b->widget->y();
-                     }
-                     return a->widget->x() < b->widget->x();
-                   });
   for (const PublishedControl* published : shown) {
     const Control& control = *published->control;
-    Node& node = Add(KindOf(control.kind()), published->name, &parent);
+    Node& node = Add(NodeKindOf(control.kind()), published->name, &parent);
     node.widget = published->widget;
     node.control = &control;
     if (control.kind() == ControlKind::kFrame) {

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "forms/fltk/accessibility/layer.h"
-#include "forms/fltk/accessibility/node.h"
+#include "forms/fltk/accessibility/peer_host.h"
 
 namespace forms::fltk::accessibility {
 

@@ -3,7 +3,7 @@
 
 #include <atk/atk.h>
 
-#include "forms/fltk/accessibility/node.h"
+#include "forms/fltk/accessibility/peer_host.h"
 
 namespace forms::fltk::accessibility {
 

@@ -176,7 +176,44 @@ void CharacterExtents(AtkText* text, gint offset, gint* x, gint* y, gint* width,
   *height = r.height;
 }
 
-gint SelectionCount(AtkText*) { return 0; }
+// The whole text is one run, with the default attributes.
+AtkAttributeSet* RunAttributes(AtkText* text, gint offset, gint* start,
+                               gint* end) {
+  const gint count = CharacterCount(text);
+  *start = 0;
+  *end = count;
+  if (offset < 0 || offset > count) *start = *end = -1;
+  TrvPeer* peer = PeerOf(text);
+  return peer->host->TextAttributes(*peer->node);
+}
+
+AtkAttributeSet* DefaultAttributes(AtkText* text) {
+  TrvPeer* peer = PeerOf(text);
+  return peer->host->TextAttributes(*peer->node);
+}
+
+Span SelectedSpan(AtkText* text) {
+  TrvPeer* peer = PeerOf(text);
+  const std::string utf8 = peer->host->Text(*peer->node);
+  auto [first, last] = peer->host->Selection(*peer->node);
+  return {ByteToChar(utf8, first), ByteToChar(utf8, last)};
+}
+
+gint SelectionCount(AtkText* text) {
+  Span span = SelectedSpan(text);
+  return span.first < span.second ? 1 : 0;
+}
+
+gchar* SelectionText(AtkText* text, gint index, gint* start, gint* end) {
+  Span span = SelectedSpan(text);
+  if (index != 0 || span.first == span.second) {
+    *start = *end = 0;
+    return nullptr;
+  }
+  *start = span.first;
+  *end = span.second;
+  return GetText(text, span.first, span.second);
+}
 
 }  // namespace
 
@@ -189,6 +226,9 @@ void InitTextInterface(AtkTextIface* iface) {
   iface->get_caret_offset = CaretOffset;
   iface->get_character_extents = CharacterExtents;
   iface->get_n_selections = SelectionCount;
+  iface->get_selection = SelectionText;
+  iface->get_run_attributes = RunAttributes;
+  iface->get_default_attributes = DefaultAttributes;
 }
 
 }  // namespace forms::fltk::accessibility

@@ -40,35 +40,13 @@ struct TrvTextPeerClass {
 Node& NodeOf(gpointer object) { return *PeerOf(object)->node; }
 PeerHost& HostOf(gpointer object) { return *PeerOf(object)->host; }
 
-AtkRole RoleOf(NodeKind kind) {
-  switch (kind) {
-    case NodeKind::kApplication:
-      return ATK_ROLE_APPLICATION;
-    case NodeKind::kWindow:
-      return ATK_ROLE_FRAME;
-    case NodeKind::kPanel:
-      return ATK_ROLE_PANEL;
-    case NodeKind::kOption:
-      return ATK_ROLE_RADIO_BUTTON;
-    case NodeKind::kList:
-      return ATK_ROLE_LIST;
-    case NodeKind::kListItem:
-      return ATK_ROLE_LIST_ITEM;
-    case NodeKind::kText:
-      return ATK_ROLE_TEXT;
-    case NodeKind::kLabel:
-      return ATK_ROLE_LABEL;
-    case NodeKind::kNotification:
-      return ATK_ROLE_NOTIFICATION;
-  }
-  return ATK_ROLE_UNKNOWN;
-}
-
 // AtkObject
 
 const gchar* PeerName(AtkObject* object) { return NodeOf(object).name.c_str(); }
 
-AtkRole PeerRole(AtkObject* object) { return RoleOf(NodeOf(object).kind); }
+AtkRole PeerRole(AtkObject* object) {
+  return TraitsOf(NodeOf(object).kind).role;
+}
 
 AtkObject* PeerParent(AtkObject* object) {
   Node* parent = NodeOf(object).parent;
@@ -214,25 +192,27 @@ TRV_SUBCLASS(TrvTextPeer, trv_text_peer, ATK_TYPE_TEXT, InitTextInterface)
 
 namespace {
 
-GType PeerType(NodeKind kind) {
-  switch (kind) {
-    case NodeKind::kWindow:
+GType PeerType(PeerInterface peer) {
+  switch (peer) {
+    case PeerInterface::kWindow:
       return trv_window_peer_get_type();
-    case NodeKind::kOption:
+    case PeerInterface::kAction:
       return trv_action_peer_get_type();
-    case NodeKind::kList:
+    case PeerInterface::kSelection:
       return trv_selection_peer_get_type();
-    case NodeKind::kText:
+    case PeerInterface::kText:
       return trv_text_peer_get_type();
-    default:
-      return trv_peer_get_type();
+    case PeerInterface::kNone:
+      break;
   }
+  return trv_peer_get_type();
 }
 
 }  // namespace
 
 AtkObject* NewPeer(Node& node, PeerHost& host) {
-  auto* object = ATK_OBJECT(g_object_new(PeerType(node.kind), nullptr));
+  auto* object =
+      ATK_OBJECT(g_object_new(PeerType(TraitsOf(node.kind).peer), nullptr));
   TrvPeer* peer = PeerOf(object);
   peer->node = &node;
   peer->host = &host;

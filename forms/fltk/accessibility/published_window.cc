@@ -2,6 +2,7 @@
 
 #include <FL/Fl_Browser.H>
 #include <FL/Fl_Window.H>
+#include <FL/x.H>
 
 #include "forms/fltk/accessibility/atk_util_hooks.h"
 #include "forms/fltk/accessibility/peers.h"
@@ -16,6 +17,35 @@ gint Characters(const std::string& text) {
   return static_cast<gint>(g_utf8_strlen(text.c_str(), -1));
 }
 
+gint CharactersBefore(const std::string& text, int byte) {
+  return static_cast<gint>(g_utf8_strlen(text.c_str(), byte));
+}
+
+// The X key event FLTK is handling, as the key event listeners take it.
+bool KeyConsumedByListener(int event) {
+  if (!fl_xevent ||
+      (fl_xevent->type != KeyPress && fl_xevent->type != KeyRelease)) {
+    return false;
+  }
+  XKeyEvent key = fl_xevent->xkey;
+  char text[16] = {};
+  KeySym symbol = NoSymbol;
+  const int length = XLookupString(
+      &key, text, static_cast<int>(sizeof text) - 1, &symbol, nullptr);
+  AtkKeyEventStruct atk_key = {};
+  atk_key.type =
+      event == FL_KEYUP ? ATK_KEY_EVENT_RELEASE : ATK_KEY_EVENT_PRESS;
+  atk_key.state = key.state;
+  atk_key.keyval = static_cast<guint>(symbol);
+  atk_key.length = length;
+  // A key without text goes by its name, as toolkits give it.
+  const char* name = XKeysymToString(symbol);
+  atk_key.string = length > 0 ? text : const_cast<char*>(name ? name : "");
+  atk_key.keycode = static_cast<guint16>(key.keycode);
+  atk_key.timestamp = static_cast<guint32>(key.time);
+  return KeyConsumed(&atk_key);
+}
+
 }  // namespace
 
 PublishedWindow::PublishedWindow(const PublishedForm& form)
@@ -23,7 +53,10 @@ PublishedWindow::PublishedWindow(const PublishedForm& form)
   for (const PublishedControl& published : form.controls) {
     Node* node = tree_.ForControl(published.control);
     if (node->kind == NodeKind::kList) rows_[node] = SelectedRow(*node);
-    if (node->kind == NodeKind::kText) texts_[node] = Text(*node);
+    if (node->kind == NodeKind::kText) {
+      texts_[node] = Text(*node);
+      carets_[node] = {Caret(*node), Selection(*node)};
+    }
   }
 }
 
@@ -33,6 +66,8 @@ PublishedWindow::~PublishedWindow() {
     dispatching = nullptr;
   }
   Fl::remove_timeout(RunQueuedInput, this);
+  Fl::remove_timeout(BridgeReady, this);
+  WhenListenedTo(nullptr, nullptr);
   bridge_.reset();
   loop_.reset();
   InstallUtilHooks(nullptr);
@@ -44,6 +79,9 @@ bool PublishedWindow::Start() {
   loop_ = std::make_unique<GlibInFltk>();
   bridge_ = std::make_unique<Bridge>();
   if (!bridge_->Start()) return false;
+  // The bridge hooks the signals it forwards a moment after it starts:
+  // until then the window, shown at once, would be activated unheard.
+  WhenListenedTo(BridgeListening, this);
   previous_dispatch_ = Fl::event_dispatch();
   dispatching = this;
   Fl::event_dispatch(Dispatch);
@@ -52,6 +90,10 @@ bool PublishedWindow::Start() {
 
 int PublishedWindow::Dispatch(int event, Fl_Window* window) {
   PublishedWindow* self = dispatching;
+  if ((event == FL_KEYBOARD || event == FL_KEYUP) && window == self->window_ &&
+      KeyConsumedByListener(event)) {
+    return 1;
+  }
   const int handled = self->previous_dispatch_
                           ? self->previous_dispatch_(event, window)
                           : Fl::handle_(event, window);
@@ -67,9 +109,50 @@ int PublishedWindow::Dispatch(int event, Fl_Window* window) {
 void PublishedWindow::WindowFocus(bool active) {
   if (active == active_) return;
   active_ = active;
+  if (bridge_ready_) PublishActivation();
+}
+
+void PublishedWindow::PublishActivation() {
   AtkObject* peer = tree_.window().peer;
-  atk_object_notify_state_change(peer, ATK_STATE_ACTIVE, active);
-  g_signal_emit_by_name(peer, active ? "activate" : "deactivate");
+  atk_object_notify_state_change(peer, ATK_STATE_ACTIVE, active_);
+  g_signal_emit_by_name(peer, active_ ? "activate" : "deactivate");
+  // As toolkits do: the control with the focus is announced again within
+  // the window just activated.
+  if (active_ && focused_) PublishFocus(true);
+}
+
+// Called as the bridge hooks its first signal, with the rest to follow in
+// the same turn of the loop.
+void PublishedWindow::BridgeListening(void* data) {
+  Fl::add_timeout(0.0, BridgeReady, data);
+}
+
+void PublishedWindow::BridgeReady(void* data) {
+  auto* self = static_cast<PublishedWindow*>(data);
+  self->bridge_ready_ = true;
+  if (self->active_) self->PublishActivation();
+}
+
+void PublishedWindow::PublishFocus(bool focused) {
+  atk_object_notify_state_change(focused_->peer, ATK_STATE_FOCUSED, focused);
+}
+
+// The caret and the selection of each text as last published.
+void PublishedWindow::PublishCarets() {
+  for (auto& [node, published] : carets_) {
+    const TextPlace now = {Caret(*node), Selection(*node)};
+    if (now.caret == published.caret && now.selection == published.selection) {
+      continue;
+    }
+    const bool moved = now.caret != published.caret;
+    const bool selected = now.selection != published.selection;
+    published = now;
+    if (moved) {
+      g_signal_emit_by_name(node->peer, "text-caret-moved",
+                            CharactersBefore(Text(*node), now.caret));
+    }
+    if (selected) g_signal_emit_by_name(node->peer, "text-selection-changed");
+  }
 }
 
 // The focus first, then the message, so that a screen reader speaks them in
@@ -82,14 +165,11 @@ void PublishedWindow::AfterInput() {
   const Node* focused = tree_.ForWidget(Fl::focus());
   if (focused && !focused->control) focused = nullptr;
   if (focused != focused_) {
-    if (focused_) {
-      atk_object_notify_state_change(focused_->peer, ATK_STATE_FOCUSED, FALSE);
-    }
+    if (focused_) PublishFocus(false);
     focused_ = focused;
-    if (focused_) {
-      atk_object_notify_state_change(focused_->peer, ATK_STATE_FOCUSED, TRUE);
-    }
+    if (focused_) PublishFocus(true);
   }
+  PublishCarets();
   if (announcement_) {
     Node& notification = tree_.notification();
     notification.name = *announcement_;

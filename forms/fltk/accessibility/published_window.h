@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "forms/fltk/accessibility/bridge.h"
@@ -45,6 +46,8 @@ class PublishedWindow : public Layer, private PeerHost {
   int SelectedRow(const Node& list) override;
   std::string Text(const Node& node) override;
   int Caret(const Node& node) override;
+  std::pair<int, int> Selection(const Node& node) override;
+  AtkAttributeSet* TextAttributes(const Node& node) override;
   void LineAt(const Node& node, int offset, int* start, int* end) override;
   AtkRectangle CharacterExtents(const Node& node, int offset,
                                 AtkCoordType coords) override;
@@ -54,6 +57,11 @@ class PublishedWindow : public Layer, private PeerHost {
   static void RunQueuedInput(void* data);
   void Queue(std::function<void()> input);
   void WindowFocus(bool active);
+  void PublishActivation();
+  static void BridgeListening(void* data);
+  static void BridgeReady(void* data);
+  void PublishFocus(bool focused);
+  void PublishCarets();
   void AfterInput();
 
   Fl_Window* window_;
@@ -63,9 +71,15 @@ class PublishedWindow : public Layer, private PeerHost {
   Fl_Event_Dispatch previous_dispatch_ = nullptr;
   std::map<const Node*, int> rows_;  // as last published
   std::map<const Node*, std::string> texts_;
+  struct TextPlace {
+    int caret;
+    std::pair<int, int> selection;
+  };
+  std::map<const Node*, TextPlace> carets_;
   const Node* focused_ = nullptr;
   bool shown_ = false;
   bool active_ = false;
+  bool bridge_ready_ = false;
   bool announced_ = false;
   std::optional<std::string> announcement_;
   std::vector<std::function<void()>> input_;

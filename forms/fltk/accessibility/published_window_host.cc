@@ -8,11 +8,31 @@
 #include <FL/x.H>
 
 #include <cstdlib>
+#include <string>
 
+#include "forms/core/keyboard_order.h"
 #include "forms/fltk/accessibility/published_window.h"
 
 namespace forms::fltk::accessibility {
 namespace {
+
+AtkAttributeSet* WithAttribute(AtkAttributeSet* set, AtkTextAttribute name,
+                               const std::string& value) {
+  auto* attribute = static_cast<AtkAttribute*>(g_malloc(sizeof(AtkAttribute)));
+  attribute->name = g_strdup(atk_text_attribute_get_name(name));
+  attribute->value = g_strdup(value.c_str());
+  return g_slist_prepend(set, attribute);
+}
+
+// ATK's colour: red, green and blue of 0 to 65535.
+std::string AtkColour(Fl_Color colour) {
+  uchar red = 0;
+  uchar green = 0;
+  uchar blue = 0;
+  Fl::get_color(colour, red, green, blue);
+  return std::to_string(red * 257) + "," + std::to_string(green * 257) + "," +
+         std::to_string(blue * 257);
+}
 
 void Add(AtkStateSet* states, std::initializer_list<AtkStateType> types) {
   for (AtkStateType type : types) atk_state_set_add_state(states, type);
@@ -64,31 +84,24 @@ void PublishedWindow::AddStates(const Node& node, AtkStateSet* states) {
   if (widget->active_r()) Add(states, {ATK_STATE_ENABLED, ATK_STATE_SENSITIVE});
   if (widget->visible()) Add(states, {ATK_STATE_VISIBLE});
   if (widget->visible_r() && window_->shown()) Add(states, {ATK_STATE_SHOWING});
-  if (node.control && node.kind != NodeKind::kLabel &&
-      node.kind != NodeKind::kPanel) {
+  for (AtkStateType state : TraitsOf(node.kind).fixed_states) {
+    if (state != ATK_STATE_INVALID) Add(states, {state});
+  }
+  if (node.control && TakesFocus(*node.control)) {
     Add(states, {ATK_STATE_FOCUSABLE});
     if (focused_ == &node) Add(states, {ATK_STATE_FOCUSED});
   }
-  switch (node.kind) {
-    case NodeKind::kWindow:
-      if (active_) Add(states, {ATK_STATE_ACTIVE});
-      break;
-    case NodeKind::kOption:
-      if (static_cast<const OptionButton*>(node.control)->chosen()) {
-        Add(states, {ATK_STATE_CHECKED});
-      }
-      break;
-    case NodeKind::kListItem:
-      Add(states, {ATK_STATE_SELECTABLE});
-      if (SelectedRow(*node.parent) == node.row) {
-        Add(states, {ATK_STATE_SELECTED});
-      }
-      break;
-    case NodeKind::kText:
-      Add(states, {ATK_STATE_MULTI_LINE, ATK_STATE_READ_ONLY});
-      break;
-    default:
-      break;
+  // The states that follow the model.
+  if (node.kind == NodeKind::kWindow && active_) {
+    Add(states, {ATK_STATE_ACTIVE});
+  }
+  if (node.kind == NodeKind::kOption &&
+      static_cast<const OptionButton*>(node.control)->chosen()) {
+    Add(states, {ATK_STATE_CHECKED});
+  }
+  if (node.kind == NodeKind::kListItem &&
+      SelectedRow(*node.parent) == node.row) {
+    Add(states, {ATK_STATE_SELECTED});
   }
 }
 
@@ -139,6 +152,30 @@ int PublishedWindow::Caret(const Node& node) {
   return display ? display->insert_position() : 0;
 }
 
+std::pair<int, int> PublishedWindow::Selection(const Node& node) {
+  Fl_Text_Display* display = TextDisplay(node);
+  int start = 0;
+  int end = 0;
+  if (!display || !display->buffer()->selection_position(&start, &end)) {
+    return {0, 0};
+  }
+  return {start, end};
+}
+
+AtkAttributeSet* PublishedWindow::TextAttributes(const Node& node) {
+  Fl_Text_Display* display = TextDisplay(node);
+  if (!display) return nullptr;
+  AtkAttributeSet* set = nullptr;
+  const char* font = Fl::get_font_name(display->textfont());
+  set = WithAttribute(set, ATK_TEXT_ATTR_FAMILY_NAME, font ? font : "");
+  set = WithAttribute(set, ATK_TEXT_ATTR_FG_COLOR,
+                      AtkColour(display->textcolor()));
+  set = WithAttribute(set, ATK_TEXT_ATTR_BG_COLOR, AtkColour(display->color()));
+  set = WithAttribute(set, ATK_TEXT_ATTR_EDITABLE, "false");
+  set = WithAttribute(set, ATK_TEXT_ATTR_WRAP_MODE, "word");
+  return set;
+}
+
 void PublishedWindow::LineAt(const Node& node, int offset, int* start,
                              int* end) {
   Fl_Text_Display* display = TextDisplay(node);
@@ -147,8 +184,10 @@ void PublishedWindow::LineAt(const Node& node, int offset, int* start,
     *end = static_cast<int>(node.name.size());
     return;
   }
+  // Up to the next line's start, its break or wrapping blank included, as
+  // the caret moves from line to line.
   *start = display->line_start(offset);
-  *end = display->line_end(*start, true);
+  *end = display->skip_lines(*start, 1, true);
 }
 
 AtkRectangle PublishedWindow::CharacterExtents(const Node& node, int offset,

@@ -5,4 +5,6 @@ import { join } from 'node:path';
 export const kRoot = fileURLToPath(new URL('../../../', import.meta.url));
 export const kDist = process.env.TROVANEL_WEB_DIST || join(kRoot, 'build-web', 'dist');
 export const kOutput = join(kRoot, 'build-web', 'test-output');
-export const kScenarios = join(kRoot, 'tests', 'scenarios');
+export const kFaultPage = join(kRoot, 'build-web', 'fault_page');
+export const kScenariosJson = process.env.TROVANEL_SCENARIOS_JSON ||
+  join(kRoot, 'build', 'tests', 'support', 'scenarios.json');

@@ -10,7 +10,7 @@
 #include <string>
 
 #include "tests/support/image.h"
-#include "tests/windows/driver/scenario_player.h"
+#include "tests/windows/driver/session.h"
 
 namespace trovanel_test {
 namespace {
@@ -80,7 +80,7 @@ TEST_F(Looks, AfterTheWorkedExample) {
   });
   ASSERT_NE(worked, all.end());
   Session session;
-  for (const Step& step : worked->steps) Play(session, step);
+  Play(session, *worked);
   Keep(session, "worked_example");
 }
 

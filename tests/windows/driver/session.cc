@@ -1,7 +1,5 @@
 #include "tests/windows/driver/session.h"
 
-#include <stdexcept>
-
 #include "forms/win32/error_dialog.h"
 #include "forms/win32/wide_text.h"
 #include "resources/resource_ids.h"
@@ -45,16 +43,21 @@ HWND Session::Widget(std::string_view array, int16_t member) {
   return window_.WidgetOf(Model<forms::Control>(array, member));
 }
 
-std::string Session::Focused() {
+std::string Session::Focus() {
   HWND focus = GetFocus();
-  if (!focus) return "none";
-  if (focus == Widget(trovanel::kTextArray, trovanel::kMessageBox)) {
-    return "message";
+  HWND message = Widget(trovanel::kTextArray, trovanel::kMessageBox);
+  if (focus && focus == message) {
+    DWORD start = 1;
+    DWORD end = 1;
+    SendMessageW(message, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
+    return start == end ? "message" : "message, its text highlighted";
   }
-  if (focus == Widget(trovanel::kListArray, trovanel::kDescriptionList)) {
+  if (focus &&
+      focus == Widget(trovanel::kListArray, trovanel::kDescriptionList)) {
     return "list";
   }
-  for (int16_t option = 0; option < OptionCount(); ++option) {
+  for (int16_t option = 0; focus && option < OptionCount(); ++option) {
     if (focus == Widget(trovanel::kOptionArray, option)) {
       return "option " + std::to_string(option);
     }
@@ -70,6 +73,27 @@ int16_t Session::OptionCount() {
   return count;
 }
 
+std::string Session::ShownMessage() {
+  return ShownText(Widget(trovanel::kTextArray, trovanel::kMessageBox));
+}
+
+int Session::ShownOption() {
+  int shown = -1;
+  for (int16_t option = 0; option < OptionCount(); ++option) {
+    if (SendMessageW(Widget(trovanel::kOptionArray, option), BM_GETCHECK, 0,
+                     0) == BST_CHECKED) {
+      shown = shown == -1 ? option : -2;
+    }
+  }
+  return shown;
+}
+
+int Session::ShownRow() {
+  return static_cast<int>(
+      SendMessageW(Widget(trovanel::kListArray, trovanel::kDescriptionList),
+                   LB_GETCURSEL, 0, 0));
+}
+
 std::string Session::ShownText(HWND widget) {
   std::wstring text(static_cast<size_t>(GetWindowTextLengthW(widget)) + 1,
                     L'\0');
@@ -78,11 +102,11 @@ std::string Session::ShownText(HWND widget) {
   return forms::win32::WideToUtf8(text);
 }
 
-void Session::ClickOption(int16_t option) {
-  input_.Click(Widget(trovanel::kOptionArray, option));
+void Session::ClickOption(int option) {
+  input_.Click(Widget(trovanel::kOptionArray, static_cast<int16_t>(option)));
 }
 
-void Session::ClickRow(int16_t row) {
+void Session::ClickRow(int row) {
   HWND list = Widget(trovanel::kListArray, trovanel::kDescriptionList);
   RECT item;
   SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(row),
@@ -91,25 +115,24 @@ void Session::ClickRow(int16_t row) {
       list, POINT{(item.left + item.right) / 2, (item.top + item.bottom) / 2});
 }
 
-void Session::PressBack(int16_t option) {
-  input_.Drag(Widget(trovanel::kOptionArray, option),
+void Session::PressBack(int option) {
+  input_.Drag(Widget(trovanel::kOptionArray, static_cast<int16_t>(option)),
               Widget(trovanel::kLabelArray, 0));
 }
 
-void Session::Key(std::string_view name) {
+bool Session::Key(std::string_view name) {
   bool shift = name.starts_with(kShift);
   if (shift) name.remove_prefix(kShift.size());
   for (const NamedKey& key : kKeys) {
     if (key.name == name) {
       input_.Key(key.virtual_key, shift);
-      return;
+      return true;
     }
   }
   std::wstring typed = forms::win32::Utf8ToWide(name);
-  if (shift || typed.size() != 1) {
-    throw std::invalid_argument("no key " + std::string(name));
-  }
+  if (shift || typed.size() != 1) return false;
   input_.Type(typed[0]);
+  return true;
 }
 
 }  // namespace trovanel_test

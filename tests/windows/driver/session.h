@@ -10,6 +10,7 @@
 #include "forms/core/window_binding.h"
 #include "forms/win32/win32_form.h"
 #include "tests/support/form_lookup.h"
+#include "tests/support/scenario_player.h"
 #include "tests/windows/driver/desktop_input.h"
 #include "window/trovanel_app.h"
 #include "window/trovanel_layout.h"
@@ -18,14 +19,15 @@ namespace trovanel_test {
 
 // One start of the program inside the test process: the same form, backend
 // and error report as Trovanel.exe, shown and idle, with real input.
-class Session {
+class Session : public Harness {
  public:
   // Another exercise comes with its own layout; both must outlive this.
   explicit Session(
       const forms::FormDescription& layout = trovanel::TrovanelLayout(),
       const quiz::Exercise& exercise = quiz::BuiltInExercise());
-  ~Session();
+  ~Session() override;
 
+  forms::Form& form() override { return app_.form(); }
   trovanel::TrovanelApp& app() { return app_; }
   forms::win32::Win32Form& window() { return window_; }
   DesktopInput& input() { return input_; }
@@ -34,24 +36,27 @@ class Session {
   T& Model(std::string_view array, int16_t member) {
     return FindControl<T>(app_.form(), array, member);
   }
-  // How many options the window has (five for the built-in exercise).
-  int16_t OptionCount();
   // The native widget of a shown control.
   HWND Widget(std::string_view array, int16_t member);
-  // Where the keyboard focus is, named as in the scenario files: "message",
-  // "list", "option M"; else "none".
-  std::string Focused();
+  // Where the keyboard focus is: "message", "list", "option M"; else
+  // "none". A message box with its text highlighted is named so.
+  std::string Focus() override;
 
   // What the pupil sees and does.
   std::string ShownText(HWND widget);
-  void ClickOption(int16_t option);
-  void ClickRow(int16_t row);
+  std::string ShownMessage() override;
+  int ShownOption() override;
+  int ShownRow() override;
+  void ClickOption(int option) override;
+  void ClickRow(int row) override;
   // Presses on an option and lets go over the title label.
-  void PressBack(int16_t option);
-  // A key by its name in the scenario files.
-  void Key(std::string_view name);
+  void PressBack(int option) override;
+  bool Key(std::string_view name) override;
 
  private:
+  // How many options the window has (five for the built-in exercise).
+  int16_t OptionCount();
+
   trovanel::TrovanelApp app_;
   forms::win32::Win32Form window_;
   forms::WindowBinding binding_;

@@ -5,7 +5,7 @@
 
 #include "forms/core/units.h"
 #include "forms/win32/wide_text.h"
-#include "tests/windows/driver/scenario_player.h"
+#include "tests/windows/driver/session.h"
 
 namespace trovanel_test {
 namespace {

@@ -9,11 +9,3 @@ target_link_options(Trovanel PRIVATE -municode -static -static-libgcc
                     -static-libstdc++)
 set_target_properties(Trovanel PROPERTIES
   RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR})
-
-option(TROVANEL_WINDOWS_E2E "Build the end-to-end driver run under Wine" ON)
-if(TROVANEL_WINDOWS_E2E)
-  add_subdirectory(${PROJECT_SOURCE_DIR}/tests/windows/driver
-                   ${PROJECT_BINARY_DIR}/tests/windows/driver)
-  add_subdirectory(${PROJECT_SOURCE_DIR}/tests/windows/screen_reader
-                   ${PROJECT_BINARY_DIR}/tests/windows/screen_reader)
-endif()

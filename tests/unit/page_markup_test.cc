@@ -1,0 +1,71 @@
+#include "forms/web/page_markup.h"
+
+#include <regex>
+#include <string>
+
+#include "gtest/gtest.h"
+#include "quiz/quiz_content.h"
+#include "window/trovanel_app.h"
+
+namespace forms::web {
+namespace {
+
+// The page as written at build time: what the checkers and a screen reader
+// need of it, which no picture shows.
+class PageMarkupTest : public ::testing::Test {
+ protected:
+  PageMarkupTest() {
+    app_.Load();
+    page_ = PageMarkup(app_.form(), {.language = "bg",
+                                     .description = "За страницата.",
+                                     .script = "t.js",
+                                     .module = "t.wasm",
+                                     .icon = "t.png"});
+  }
+  int Count(const std::string& pattern) {
+    const std::regex expression(pattern);
+    return static_cast<int>(std::distance(
+        std::sregex_iterator(page_.begin(), page_.end(), expression),
+        std::sregex_iterator()));
+  }
+
+  trovanel::TrovanelApp app_;
+  std::string page_;
+};
+
+TEST_F(PageMarkupTest, TheFormIsTheMainLandmarkUnderTheTitleAsHeading) {
+  EXPECT_EQ(Count(R"(<main class="form" id="Trovanel" inert>)"), 1);
+  EXPECT_EQ(Count("</main>\n</body>"), 1);
+  EXPECT_EQ(Count("<h1 [^>]*>" + std::string(quiz::kTitleCaption) + "</h1>"),
+            1);
+  EXPECT_EQ(Count("<h1"), 1);
+  EXPECT_EQ(Count(R"(<meta name="description" content="За страницата.">)"), 1);
+  EXPECT_EQ(Count(R"(<html lang="bg">)"), 1);
+}
+
+TEST_F(PageMarkupTest, EveryFieldHasItsNameAndHiddenControlsAreLeftOut) {
+  // The list by the label on its top, the message box by the core's name.
+  EXPECT_EQ(Count(R"(role="listbox" tabindex="0" aria-labelledby="Label1_1")"),
+            1);
+  EXPECT_EQ(Count(R"(<textarea [^>]*aria-label=")" +
+                  std::string(quiz::kMessageBoxName) + "\""),
+            1);
+  EXPECT_EQ(Count("<textarea"), 1);
+  EXPECT_EQ(Count(R"(role="listbox")"), 1);
+  EXPECT_EQ(Count(std::string(quiz::kMotto.substr(0, 20))), 0);
+}
+
+TEST_F(PageMarkupTest, ControlsComeInReadingOrder) {
+  const std::regex element(R"re(<(\w+) class="ctl[^"]*" id="(\w+)")re");
+  std::string order;
+  for (auto it = std::sregex_iterator(page_.begin(), page_.end(), element);
+       it != std::sregex_iterator(); ++it) {
+    order += (*it)[2].str() + " ";
+  }
+  EXPECT_EQ(order,
+            "Label1_0 Frame1 Option1_0 Option1_1 Option1_2 Option1_3 "
+            "Option1_4 Label1_1 List1_0 Text1_0 ");
+}
+
+}  // namespace
+}  // namespace forms::web
