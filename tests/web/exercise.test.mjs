@@ -12,8 +12,8 @@ import { gzipSync } from 'node:zlib';
 
 import { launchBrowser, openPage, servePage } from './support/browser.mjs';
 import { PageDriver } from './support/page_driver.mjs';
-import { kDist, kRoot, kScenarios } from './support/paths.mjs';
-import { readScenarios } from './support/scenarios.mjs';
+import { kDist, kRoot } from './support/paths.mjs';
+import { playScenario, readExerciseScenarios } from './support/scenarios.mjs';
 
 const kTool = join(kRoot, 'build-web', 'host', 'window', 'trovanel-page');
 const kExamples = join(kRoot, 'exercises');
@@ -36,25 +36,10 @@ after(async () => {
   await session.server?.close();
 });
 
-async function play(page, scenario) {
-  const driver = new PageDriver(page);
-  const startText = await driver.message();
-  for (const step of scenario.steps) {
-    const [first] = step.args;
-    if (step.verb === 'option') await driver.clickOption(first);
-    else if (step.verb === 'row') await driver.clickRow(first);
-    else if (step.verb === 'key') await driver.key(first);
-    else if (step.verb === 'say') {
-      assert.equal(await driver.message(), step.text === 'start' ? startText : step.text, step.where);
-    } else if (step.verb === 'chosen') assert.equal(await driver.chosen(), first, step.where);
-    else if (step.verb === 'selected') assert.equal(await driver.selected(), first, step.where);
-    else throw new Error(`${step.where}: not played here: ${step.verb}`);
-  }
-}
-
 // The scenario written for an example file.
-const scenarios = readScenarios(join(kScenarios, 'exercises'));
+const scenarios = readExerciseScenarios();
 const scenarioOf = (name) => scenarios.find((s) => s.name === name.replaceAll('-', '_'));
+const play = (page, scenario) => playScenario(new PageDriver(page), scenario);
 
 describe('?exercise= beside the page', () => {
   for (const name of kPlayed) {
