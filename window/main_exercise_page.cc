@@ -23,7 +23,7 @@ namespace {
 // null when there is none.
 EM_JS(char*, TrovanelExerciseParameter, (), {
   const name = new URLSearchParams(location.search).get('exercise');
-  return name == = null ? 0 : allocateUTF8(name);
+  return name === null ? 0 : allocateUTF8(name);
 });
 
 // Puts the title, the style and the form of a page written by PageMarkup in
@@ -31,7 +31,8 @@ EM_JS(char*, TrovanelExerciseParameter, (), {
 EM_JS(void, TrovanelShowPage, (const char* html), {
   const made = new DOMParser().parseFromString(UTF8ToString(html), 'text/html');
   document.title = made.title;
-  document.querySelector('meta[name="description"]') ?.remove();
+  const described = document.querySelector('meta[name="description"]');
+  if (described) described.remove();
   document.querySelector('style').textContent =
       made.querySelector('style').textContent;
   document.querySelector('.form').replaceWith(
@@ -91,12 +92,12 @@ int main() {
                                               &std::free);
   FileName() = name ? name.get() : "";
   if (!IsBesideThePage(FileName())) {
-    TrovanelShowError(quiz::ExerciseError{.file = FileName(),
-                                          .message =
-                                              "отваря се само файл .trovanel, "
-                                              "който е до страницата"}
-                          .Text()
-                          .c_str());
+    TrovanelShowError(
+        quiz::ExerciseError{.file = FileName(),
+                            .message = "отваря се само файл .trovanel, "
+                                       "който е до страницата"}
+            .Text()
+            .c_str());
     return 0;
   }
   emscripten_async_wget_data(
