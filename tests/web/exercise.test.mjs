@@ -10,7 +10,7 @@ import { after, before, describe, test } from 'node:test';
 import { pathToFileURL } from 'node:url';
 import { gzipSync } from 'node:zlib';
 
-import { launchBrowser, openPage, servePage } from './support/browser.mjs';
+import { axeViolations, launchBrowser, openPage, servePage } from './support/browser.mjs';
 import { PageDriver } from './support/page_driver.mjs';
 import { kDist, kRoot } from './support/paths.mjs';
 import { playScenario, readExerciseScenarios } from './support/scenarios.mjs';
@@ -48,6 +48,12 @@ describe('?exercise= beside the page', () => {
       const { page, context, errors } = await openPage(session.browser, url);
       const text = readFileSync(join(kExamples, `${name}.trovanel`), 'utf8');
       assert.equal(await page.title(), text.match(/^window-title = "(.*)"$/m)[1]);
+      // The markup written in the browser is as accessible as the built one.
+      assert.equal(await page.getByRole('main').count(), 1);
+      assert.equal(await page.getByRole('heading', { level: 1 }).textContent(),
+                   text.match(/^title = "(.*)"$/m)[1]);
+      assert.equal(await page.locator('meta[name="description"]').count(), 0);
+      assert.deepEqual(await axeViolations(page), []);
       await play(page, scenarioOf(name));
       assert.deepEqual(errors, []);
       await context.close();
@@ -67,6 +73,7 @@ describe('?exercise= beside the page', () => {
       await alert.waitFor();
       assert.ok((await alert.textContent()).endsWith(message), await alert.textContent());
       assert.equal(await page.locator('.form').count(), 0);
+      assert.equal(await page.getByRole('main').count(), 1);
       await context.close();
     });
   }
