@@ -5,7 +5,7 @@ JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
 .PHONY: all deps configure build run test asan windows package web web-test serve \
-  bench screenshot reference-images clean
+  bench screenshot reference-images fuzz fuzz-build fuzz-check clean
 
 all: build
 
@@ -30,6 +30,22 @@ asan: deps
 	  >/dev/null
 	cmake --build build-asan -j $(JOBS)
 
+# The exercise loader and the layout rule under libFuzzer, seeded with the
+# example files: a minute in `make test`, FUZZ_SECONDS (10 minutes) here.
+FUZZ_SECONDS ?= 600
+fuzz-build: deps
+	CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DTROVANEL_BACKEND=none -DTROVANEL_TESTS=OFF -DTROVANEL_FUZZ=ON >/dev/null
+	cmake --build build-fuzz -j $(JOBS) --target exercise_fuzzer
+	mkdir -p build-fuzz/corpus
+	cp exercises/*.trovanel build-fuzz/corpus/
+fuzz: fuzz-build
+	build-fuzz/tests/fuzz/exercise_fuzzer -max_total_time=$(FUZZ_SECONDS) \
+	  -max_len=16384 build-fuzz/corpus
+fuzz-check: fuzz-build
+	build-fuzz/tests/fuzz/exercise_fuzzer -max_total_time=60 -max_len=16384 \
+	  build-fuzz/corpus
+
 windows: deps
 	JOBS=$(JOBS) bash tools/build-windows.sh
 
@@ -47,13 +63,16 @@ package: configure windows
 WEB_ENV := NODE_PATH=/usr/share/nodejs EMSDK_PYTHON=/usr/bin/python3
 web: deps
 	cmake -S . -B build-web/host -DCMAKE_BUILD_TYPE=Release \
-	  -DTROVANEL_BACKEND=none -DTROVANEL_TESTS=OFF >/dev/null
-	cmake --build build-web/host -j $(JOBS) --target trovanel_page
+	  -DTROVANEL_BACKEND=none -DTROVANEL_TESTS=OFF \
+	  -DTROVANEL_ONE_FILE_MODULE=$(CURDIR)/build-web/one-file/trovanel-one-file.js \
+	  >/dev/null
+	cmake --build build-web/host -j $(JOBS) --target trovanel_page trovanel-page
 	$(WEB_ENV) emcmake cmake -S . -B build-web -DCMAKE_BUILD_TYPE=MinSizeRel \
 	  -DCMAKE_CROSSCOMPILING_EMULATOR=/usr/bin/node \
 	  -DTROVANEL_PAGE_TOOL=$(CURDIR)/build-web/host/window/trovanel_page >/dev/null
 	$(WEB_ENV) cmake --build build-web -j $(JOBS) \
-	  --target trovanel trovanel_page_markup trovanel_favicon
+	  --target trovanel trovanel_page_markup trovanel_favicon trovanel_one_file \
+	  trovanel_exercise_page
 
 # The unit tests on the wasm build under Node, then the page in headless
 # Chromium (tests/web, node's own test runner).
@@ -69,7 +88,7 @@ web-test: web configure
 serve: web
 	node tools/serve_page.mjs build-web/dist 8000
 
-test: configure asan windows package
+test: configure asan windows package fuzz-check
 	cmake --build build -j $(JOBS)
 	ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 	  ctest --test-dir build-asan --output-on-failure -j $(JOBS)
@@ -95,4 +114,4 @@ reference-images: build
 	  -R '^windows_reference_images$$' --output-on-failure
 
 clean:
-	rm -rf build build-asan build-windows build-web
+	rm -rf build build-asan build-windows build-web build-fuzz

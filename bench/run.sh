@@ -15,6 +15,7 @@ cmake --build "$root/build-bench" -j "$(nproc)" >/dev/null
 echo "make bench: $runs runs each, $build_type, $(date -u +%Y-%m-%d)"
 /usr/bin/python3 "$root/tests/support/xvfb_run.py" -- "$root/build-bench/startup_probe" "$runs" \
   "trovanel=$root/build/trovanel" \
+  "trovanel_8_pairs=$root/build/trovanel $root/exercises/cell-organelles.trovanel" \
   "floor_empty=$root/build-bench/floor_empty" \
   "floor_text=$root/build-bench/floor_text" \
   "floor_text_back_buffer=$root/build-bench/floor_text_back_buffer" \

@@ -43,6 +43,7 @@ constexpr auto kSettle = std::chrono::milliseconds(200);
 struct Program {
   std::string name;
   std::string path;
+  std::vector<std::string> args;  // its own; else the first one's size
   std::vector<double> startup_ms;
   std::vector<double> cpu_ms;
   std::vector<double> rss_kib;
@@ -202,8 +203,14 @@ int main(int argc, char** argv) {
                    argv[i]);
       return 2;
     }
-    programs.push_back(
-        {argument.substr(0, equals), argument.substr(equals + 1), {}, {}, {}});
+    // NAME=PROGRAM ARGUMENT: a program with an argument of its own.
+    std::string path = argument.substr(equals + 1);
+    std::vector<std::string> args;
+    if (size_t blank = path.find(' '); blank != std::string::npos) {
+      args.push_back(path.substr(blank + 1));
+      path.resize(blank);
+    }
+    programs.push_back({argument.substr(0, equals), path, args, {}, {}, {}});
   }
   Display* display = XOpenDisplay(nullptr);
   int damage_event = 0;
@@ -220,10 +227,11 @@ int main(int argc, char** argv) {
   std::vector<std::string> size_args;
   for (int run = 0; run < runs; ++run) {
     for (Program& program : programs) {
-      auto sample =
-          RunOnce(display, damage_event, server, program,
-                  &program == &programs.front() ? std::vector<std::string>{}
-                                                : size_args);
+      auto sample = RunOnce(display, damage_event, server, program,
+                            &program == &programs.front() ||
+                                    !program.args.empty()
+                                ? program.args
+                                : size_args);
       if (!sample) {
         std::fprintf(stderr, "startup_probe: %s never painted its window\n",
                      program.name.c_str());

@@ -1,7 +1,6 @@
 #include "quiz/quiz_controller.h"
 
 #include "forms/core/conversions.h"
-#include "quiz/quiz_content.h"
 
 namespace quiz {
 
@@ -22,7 +21,8 @@ void QuizController::Option1_Click(int16_t index) {
 }
 
 void QuizController::ResetQuiz() {
-  for (int16_t option = 0; option < kGaitCount; ++option) {
+  const auto options = static_cast<int16_t>(exercise_.options.size());
+  for (int16_t option = 0; option < options; ++option) {
     view_.ClearOption(option);
   }
   view_.SetCurrentRow(kDescriptionList, -1);
@@ -40,7 +40,7 @@ void QuizController::CheckAnswer() {
       forms::VariantLess(selected_gait_, zero),
       forms::VariantLess(Variant::Integer(selected_description_), zero));
   if (forms::VariantIsTrue(missing)) {
-    view_.SetMessage(kMissingChoiceMessage);
+    view_.SetMessage(exercise_.missing_choice_message);
     return;
   }
 
@@ -54,8 +54,8 @@ void QuizController::CheckAnswer() {
   view_.SetCurrentRow(kDescriptionKeyList, selected_description_);
 
   view_.SetMessage(forms::VariantEqualsDouble(description_key, gait_key)
-                       ? kCorrectMessage
-                       : kWrongMessage);
+                       ? exercise_.correct_message
+                       : exercise_.wrong_message);
 }
 
 }  // namespace quiz

@@ -4,16 +4,20 @@
 #include <cstdint>
 
 #include "forms/core/variant.h"
+#include "quiz/exercise.h"
 #include "quiz/quiz_view.h"
 
 namespace quiz {
 
 // The behaviour of the exercise: keeps the two choices and answers every
-// change with a message. The answer keys are read from the view's hidden
-// lists at every check, never kept here.
+// change with one of the exercise's messages. The answer keys are read from
+// the view's hidden lists at every check, never kept here.
 class QuizController {
  public:
-  explicit QuizController(QuizView& view) : view_(view) {}
+  // The exercise must outlive the controller.
+  explicit QuizController(QuizView& view,
+                          const Exercise& exercise = BuiltInExercise())
+      : view_(view), exercise_(exercise) {}
 
   void Form_Load();
   void List1_Click(int16_t index);
@@ -24,6 +28,7 @@ class QuizController {
   void CheckAnswer();
 
   QuizView& view_;
+  const Exercise& exercise_;
   forms::Variant selected_gait_ = forms::Variant::Integer(-1);
   int16_t selected_description_ = -2;
 };

@@ -14,3 +14,7 @@ install(FILES ${TROVANEL_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${TROVANEL_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# Exercise files (*.trovanel) open in the program from the file manager.
+install(FILES ${TROVANEL_APP_ID}.mime.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages
+        RENAME ${TROVANEL_APP_ID}.xml)

@@ -6,6 +6,8 @@ set -euo pipefail
 packages=(
   # Build and unit tests.
   cmake make g++ pkg-config libgtest-dev libgmock-dev clang-tidy
+  # Exercise files (TOML, header-only) and their fuzz target (clang with libFuzzer).
+  libtomlplusplus-dev clang libclang-rt-14-dev
   # The Linux window and its end-to-end tests.
   libfltk1.3-dev libx11-dev libxtst-dev xvfb xauth x11-utils fonts-liberation
   desktop-file-utils appstream valgrind libxdamage-dev

@@ -2,7 +2,8 @@
 include(GNUInstallDirs)
 
 add_executable(trovanel main_linux.cc)
-target_link_libraries(trovanel PRIVATE trovanel_window forms_fltk)
+target_link_libraries(trovanel PRIVATE trovanel_window trovanel_opened_exercise
+                      forms_fltk)
 # Loaded at run time when a screen reader may be listening.
 add_dependencies(trovanel trovanel_accessibility)
 # The icon is compiled in from its one source picture.

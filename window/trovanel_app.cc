@@ -4,8 +4,9 @@
 
 namespace trovanel {
 
-TrovanelApp::TrovanelApp(const forms::FormDescription& layout)
-    : form_(layout), view_(form_), controller_(view_) {
+TrovanelApp::TrovanelApp(const forms::FormDescription& layout,
+                         const quiz::Exercise& exercise)
+    : form_(layout), view_(form_), controller_(view_, exercise) {
   form_.OnLoad([this] { controller_.Form_Load(); });
   form_.OnClick(kListArray,
                 [this](int16_t member) { controller_.List1_Click(member); });

@@ -27,3 +27,25 @@ add_custom_command(
   COMMENT "Writing the page's markup from the layout table")
 add_custom_target(trovanel_page_markup ALL
                   DEPENDS ${TROVANEL_DIST}/index.html)
+
+# The module of a one-file page (trovanel-page): the same program reading its
+# exercise from the page, its WebAssembly inside the script.
+add_executable(trovanel_one_file main_one_file_page.cc)
+target_link_libraries(trovanel_one_file PRIVATE trovanel_window forms_web)
+set_target_properties(trovanel_one_file PROPERTIES SUFFIX .js
+                      OUTPUT_NAME trovanel-one-file
+                      RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/one-file)
+target_link_options(trovanel_one_file PRIVATE ${TROVANEL_PAGE_LINK_OPTIONS}
+                    -sSINGLE_FILE=1)
+
+# The module for index.html?exercise=NAME.trovanel, with the TOML parser;
+# the built-in module loads it only when the page is asked for a file.
+add_executable(trovanel_exercise_page main_exercise_page.cc)
+target_link_libraries(trovanel_exercise_page PRIVATE trovanel_opened_exercise
+                      forms_web)
+set_target_properties(trovanel_exercise_page PROPERTIES SUFFIX .js
+                      OUTPUT_NAME trovanel-exercise
+                      RUNTIME_OUTPUT_DIRECTORY ${TROVANEL_DIST})
+# A module of its own (a factory), beside the built-in one's.
+target_link_options(trovanel_exercise_page PRIVATE ${TROVANEL_PAGE_LINK_OPTIONS}
+                    -sMODULARIZE=1 -sEXPORT_NAME=TrovanelExercise)

@@ -3,7 +3,8 @@
 # manifest.
 add_executable(Trovanel WIN32 main_windows.cc
                $<TARGET_OBJECTS:trovanel_resources>)
-target_link_libraries(Trovanel PRIVATE trovanel_window forms_win32)
+target_link_libraries(Trovanel PRIVATE trovanel_window trovanel_opened_exercise
+                      forms_win32)
 target_link_options(Trovanel PRIVATE -municode -static -static-libgcc
                     -static-libstdc++)
 set_target_properties(Trovanel PROPERTIES

@@ -134,20 +134,34 @@ std::string PageMarkup(const Form& form, const PageFiles& files) {
   html += R"(<meta name="viewport" content="width=device-width">)"
           "\n";
   html += Cat({"<title>", HtmlText(layout.title), "</title>\n"});
-  html += Cat({R"(<meta name="description")",
-               Attribute("content", files.description), ">\n"});
+  if (!files.description.empty()) {
+    html += Cat({R"(<meta name="description")",
+                 Attribute("content", files.description), ">\n"});
+  }
   html += Cat({R"(<link rel="icon" type="image/png")",
                Attribute("href", files.icon), ">\n"});
   // The module is fetched at once and runs once the markup is parsed; until
   // it has bound to the form, the form is inert: shown, never half-working.
-  html += Cat({R"(<link rel="preload" as="fetch" crossorigin)",
-               Attribute("href", files.module), ">\n"});
+  if (files.inline_script.empty()) {
+    html += Cat({R"(<link rel="preload" as="fetch" crossorigin)",
+                 Attribute("href", files.module), ">\n"});
+  }
   html += Cat({"<style>", PageStyle(form), "</style>\n"});
-  html += Cat({"<script defer", Attribute("src", files.script),
-               "></script>\n</head>\n<body>\n"});
+  if (files.inline_script.empty()) {
+    html +=
+        Cat({"<script defer", Attribute("src", files.script), "></script>"});
+  }
+  html += "\n</head>\n<body>\n";
   html += Cat({R"(<main class="form")", Attribute("id", layout.name), " inert>",
-               Children(form, nullptr), "</main>\n</body>\n</html>\n"});
-  return html;
+               Children(form, nullptr), "</main>\n"});
+  if (!files.data.empty()) {
+    html += Cat({R"(<script type="text/plain")", Attribute("id", kPageDataId),
+                 ">", files.data, "</script>\n"});
+  }
+  if (!files.inline_script.empty()) {
+    html += Cat({"<script>", files.inline_script, "</script>\n"});
+  }
+  return html + "</body>\n</html>\n";
 }
 
 }  // namespace forms::web

@@ -12,11 +12,18 @@ namespace forms::web {
 // file names of its companions, relative to the page.
 struct PageFiles {
   std::string_view language;     // e.g. "bg"
-  std::string_view description;  // what a search engine shows of the page
+  std::string_view description;  // what a search engine shows, if any
   std::string_view script;       // the module's JavaScript
   std::string_view module;       // its WebAssembly, fetched early
   std::string_view icon;         // a PNG
+  // A page in one file: the module's whole script, inlined after the form
+  // (script and module are then not used), and plain text for the module
+  // to read from the element kPageDataId (it must not contain "<").
+  std::string_view inline_script = {};
+  std::string_view data = {};
 };
+
+inline constexpr const char* kPageDataId = "page-data";
 
 // The whole page of a form: every visible control as a positioned element
 // with its texts and the model's present state, so that the browser paints the

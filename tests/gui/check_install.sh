@@ -12,7 +12,8 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 id=example.trovanel.Trovanel
 for file in bin/trovanel share/applications/$id.desktop \
             share/metainfo/$id.metainfo.xml \
-            share/icons/hicolor/32x32/apps/$id.png; do
+            share/icons/hicolor/32x32/apps/$id.png \
+            share/mime/packages/$id.xml; do
   [ -s "$prefix/$file" ] || { echo "not installed: $file" >&2; exit 1; }
 done
 [ -x "$prefix/bin/trovanel" ] || { echo "bin/trovanel is not executable" >&2; exit 1; }
@@ -22,3 +23,15 @@ size=$(od -An -tx1 -j16 -N8 "$prefix/share/icons/hicolor/32x32/apps/$id.png" | t
 
 desktop-file-validate "$prefix/share/applications/$id.desktop"
 appstreamcli validate --no-net --pedantic "$prefix/share/metainfo/$id.metainfo.xml"
+# The file manager knows an exercise file by its name and opens it here.
+update-mime-database "$prefix/share/mime"
+type=$(XDG_DATA_DIRS="$prefix/share" XDG_DATA_HOME="$prefix/none" \
+       python3 - "$prefix/share/mime" <<'PY'
+import sys
+for line in open(sys.argv[1] + "/globs2"):
+    if line.rstrip().endswith(":*.trovanel"):
+        print(line.split(":")[1])
+PY
+)
+[ "$type" = application/x-trovanel-exercise ] || { echo "*.trovanel has no MIME type: '$type'" >&2; exit 1; }
+grep -qx 'MimeType=application/x-trovanel-exercise;' "$prefix/share/applications/$id.desktop"

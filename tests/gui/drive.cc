@@ -3,34 +3,58 @@
 // the start text to its end, plays the worked example ("Раван", row 0,
 // row 1, "Тръс ") and closes the window.
 //
-//   trovanel_drive [--capture-dir DIR]
+//   trovanel_drive [--capture-dir DIR] [--exercise FILE]
 //
 // With DIR, writes start.ppm, start_end.ppm (the start text scrolled to its
-// end) and worked_example.ppm there.
+// end) and worked_example.ppm there. With FILE, the window is that
+// exercise's: the same steps, on its options 2 and the next (going round).
 
 #include <X11/Xlib.h>
 
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <fstream>
+#include <iterator>
+#include <memory>
 #include <string>
 
 #include "tests/support/image.h"
 #include "tests/support/polling.h"
 #include "tests/support/x_client.h"
+#include "window/opened_exercise.h"
 #include "window/trovanel_layout.h"
 
 int main(int argc, char** argv) {
   using namespace std::chrono_literals;
   using trovanel_test::Image;
-  const char* directory =
-      argc == 3 && std::strcmp(argv[1], "--capture-dir") == 0 ? argv[2]
-                                                              : nullptr;
-  if (argc != 1 && directory == nullptr) {
-    std::fprintf(stderr, "usage: %s [--capture-dir DIR]\n", argv[0]);
+  const char* directory = nullptr;
+  const char* exercise_file = nullptr;
+  for (int i = 1; i + 1 < argc; i += 2) {
+    if (std::strcmp(argv[i], "--capture-dir") == 0) directory = argv[i + 1];
+    if (std::strcmp(argv[i], "--exercise") == 0) exercise_file = argv[i + 1];
+  }
+  if (argc % 2 == 0 || (argc >= 3 && !directory && !exercise_file)) {
+    std::fprintf(stderr, "usage: %s [--capture-dir DIR] [--exercise FILE]\n",
+                 argv[0]);
     return 2;
   }
   trovanel_test::XClient x;
+  int16_t options = 5;
+  std::unique_ptr<trovanel::OpenedExercise> opened;
+  if (exercise_file != nullptr) {
+    std::ifstream in(exercise_file, std::ios::binary);
+    opened = std::make_unique<trovanel::OpenedExercise>(
+        std::string(std::istreambuf_iterator<char>(in), {}), exercise_file);
+    if (!opened->ok()) {
+      std::fprintf(stderr, "%s\n", opened->error().c_str());
+      return 1;
+    }
+    x.UseLayout(opened->layout());
+    options = static_cast<int16_t>(opened->exercise().options.size());
+  }
+  const auto first_option = static_cast<int16_t>(std::min<int>(2, options - 1));
+  const auto next_option = static_cast<int16_t>((first_option + 1) % options);
   // Generous: under valgrind the program starts some fifty times slower.
   const auto window = x.WaitForWindow("Trovanel", 120s);
   if (!window) {
@@ -66,11 +90,11 @@ int main(int argc, char** argv) {
     shown = next;
   }
   keep("start_end");
-  // The list shows its five rows in its whole height.
-  click(trovanel::kOptionArray, 2, 0.5);
+  // The list shows all its rows in its whole height.
+  click(trovanel::kOptionArray, first_option, 0.5);
   click(trovanel::kListArray, trovanel::kDescriptionList, 0.1);
   click(trovanel::kListArray, trovanel::kDescriptionList, 0.3);
-  click(trovanel::kOptionArray, 3, 0.5);
+  click(trovanel::kOptionArray, next_option, 0.5);
   keep("worked_example");
   x.RequestClose(*window);
   if (!written) {

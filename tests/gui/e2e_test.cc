@@ -35,6 +35,17 @@ INSTANTIATE_TEST_SUITE_P(Pupil, ScenarioTest,
                          ::testing::ValuesIn(AllScenarios()),
                          [](const auto& info) { return info.param.name; });
 
+// The example exercises, each opened from its file and played through the
+// scenario written for it.
+TEST(TrovanelWindow, OpensEachExampleFileAndPlaysItsScenario) {
+  PlayExampleExercises(
+      TROVANEL_SOURCE_DIR, [](const auto& opened, const Scenario& scenario) {
+        WindowUnderTest window(opened.layout(), opened.exercise());
+        Play(window, scenario);
+        EXPECT_EQ(window.reported_error(), "");
+      });
+}
+
 // Every option and every row, clicked where the layout puts it.
 TEST(TrovanelWindow, EveryPairOfClicksGetsItsAnswer) {
   WindowUnderTest window;

@@ -13,6 +13,7 @@
 #include <X11/Xatom.h>
 #include <X11/Xutil.h>
 
+#include <fstream>
 #include <memory>
 #include <string>
 
@@ -22,6 +23,7 @@
 #include "tests/support/child_process.h"
 #include "tests/support/color_probes.h"
 #include "tests/support/x_client.h"
+#include "window/opened_exercise.h"
 #include "window/trovanel_layout.h"
 // clang-format on
 
@@ -160,6 +162,26 @@ TEST_F(TrovanelProgram, ReportsARunTimeErrorAndEndsWithStatusTwo) {
   EXPECT_EQ(process_->ReadStderr(), line + "\n");
   x_.PressKey("Return");
   EXPECT_EQ(process_->Wait(5s), forms::kExitRuntimeError);
+}
+
+// A bad exercise file: the line on stderr and in a dialog, then status 1.
+TEST(TrovanelWithABadFile, SaysWhyInADialogAndEndsWithStatusOne) {
+  const std::string bad = ::testing::TempDir() + "/bad.trovanel";
+  std::ofstream(bad) << "title = \"Тема\"\nwindow-title = 3\n";
+  ChildProcess process(TROVANEL_PROGRAM, {}, {bad});
+  XClient x;
+  auto dialog = x.WaitForWindow(trovanel::kBadExerciseTitle, 10s);
+  ASSERT_TRUE(dialog) << process.ReadStderr();
+  EXPECT_EQ(process.Wait(200ms), std::nullopt) << "waits for the user";
+  EXPECT_EQ(process.ReadStderr(),
+            bad + ":2:16: „window-title“ трябва да е текст в кавички\n");
+  x.PressKey("Return");
+  EXPECT_EQ(process.Wait(5s), forms::kExitCannotStart);
+
+  ChildProcess missing(TROVANEL_PROGRAM, {"DISPLAY"}, {bad + ".missing"});
+  EXPECT_EQ(missing.Wait(10s), forms::kExitCannotStart);
+  EXPECT_EQ(missing.ReadStderr(),
+            bad + ".missing: файлът не може да се прочете\n");
 }
 
 }  // namespace

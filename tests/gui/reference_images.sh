@@ -6,6 +6,8 @@
 #   reference_images.sh PROGRAM DRIVER OUT_DIR [--update]
 # A mismatch leaves the actual and a difference image in OUT_DIR; --update
 # makes the pictures taken now the references (`make reference-images`).
+# With TROVANEL_EXERCISE=FILE the program opens that exercise file, held to
+# the pictures in TROVANEL_REFERENCES (a folder; default the built-in's).
 set -u
 program=$1
 driver=$2
@@ -15,9 +17,15 @@ root=$(cd "$(dirname "$0")/../.." && pwd)
 captures=$(mktemp -d)
 trap 'rm -rf "$captures"' EXIT
 
-"$program" &
+references=${TROVANEL_REFERENCES:-$root/tests/reference/linux}
+exercise=() driven_exercise=()
+if [ -n "${TROVANEL_EXERCISE:-}" ]; then
+  exercise=("$TROVANEL_EXERCISE")
+  driven_exercise=(--exercise "$TROVANEL_EXERCISE")
+fi
+"$program" "${exercise[@]}" &
 pid=$!
-"$driver" --capture-dir "$captures"
+"$driver" --capture-dir "$captures" "${driven_exercise[@]}"
 driven=$?
 wait "$pid"
 status=$?
@@ -28,7 +36,7 @@ fi
 
 failed=0
 for name in start start_end worked_example; do
-  reference=$root/tests/reference/linux/$name.png
+  reference=$references/$name.png
   if [ "$update" = --update ]; then
     python3 "$root/tests/support/reference_image.py" "$captures/$name.ppm" \
       "$reference" --update && echo "wrote $reference"

@@ -35,7 +35,13 @@ Display* OpenedDisplay() {
 
 }  // namespace
 
-WindowUnderTest::WindowUnderTest() : input_(OpenedDisplay()) {
+WindowUnderTest::WindowUnderTest()
+    : WindowUnderTest(trovanel::TrovanelLayout(), quiz::BuiltInExercise()) {}
+
+WindowUnderTest::WindowUnderTest(const forms::FormDescription& layout,
+                                 const quiz::Exercise& exercise)
+    : app_(layout, exercise), input_(OpenedDisplay()) {
+  input_.UseLayout(layout);
   window_ = std::make_unique<forms::fltk::FltkForm>(app_.form(),
                                                     forms::fltk::LogicalDpi());
   binding_ = std::make_unique<forms::WindowBinding>(

@@ -20,6 +20,9 @@ namespace trovanel_test {
 class WindowUnderTest : public Harness {
  public:
   WindowUnderTest();
+  // Another exercise in its own layout; both must outlive the window.
+  WindowUnderTest(const forms::FormDescription& layout,
+                  const quiz::Exercise& exercise);
   ~WindowUnderTest() override;
 
   forms::Form& form() override { return app_.form(); }

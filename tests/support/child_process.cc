@@ -15,7 +15,13 @@ extern char** environ;
 namespace trovanel_test {
 
 ChildProcess::ChildProcess(const std::string& program,
-                           const std::vector<std::string>& environment) {
+                           const std::vector<std::string>& environment,
+                           const std::vector<std::string>& arguments) {
+  std::vector<char*> argv = {const_cast<char*>(program.c_str())};
+  for (const std::string& argument : arguments) {
+    argv.push_back(const_cast<char*>(argument.c_str()));
+  }
+  argv.push_back(nullptr);
   int pipe_fds[2];
   if (pipe2(pipe_fds, O_CLOEXEC) != 0) std::abort();
   pid_ = fork();
@@ -29,7 +35,7 @@ ChildProcess::ChildProcess(const std::string& program,
         setenv(entry.substr(0, equals).c_str(), entry.c_str() + equals + 1, 1);
       }
     }
-    execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
+    execv(program.c_str(), argv.data());
     _exit(127);
   }
   close(pipe_fds[1]);

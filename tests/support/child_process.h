@@ -15,9 +15,10 @@ namespace trovanel_test {
 class ChildProcess {
  public:
   // `environment` entries NAME=VALUE replace the inherited ones; an entry
-  // NAME alone removes that variable.
+  // NAME alone removes that variable. `arguments` follow the program's name.
   ChildProcess(const std::string& program,
-               const std::vector<std::string>& environment = {});
+               const std::vector<std::string>& environment = {},
+               const std::vector<std::string>& arguments = {});
   ~ChildProcess();
   ChildProcess(const ChildProcess&) = delete;
   ChildProcess& operator=(const ChildProcess&) = delete;

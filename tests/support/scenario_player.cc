@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "quiz/quiz_content.h"
+#include <fstream>
+#include <iterator>
+#include <optional>
+
 #include "tests/support/answers.h"
 #include "tests/support/form_lookup.h"
 #include "window/trovanel_layout.h"
@@ -32,6 +35,12 @@ void ExpectSelected(Harness& harness, int row) {
   EXPECT_EQ(harness.ShownRow(), row) << "in the list";
 }
 
+std::optional<std::string> ReadText(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return std::nullopt;
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
 }  // namespace
 
 void PrintTo(const Scenario& scenario, std::ostream* out) {
@@ -50,8 +59,12 @@ void Play(Harness& harness, const Step& step) {
     case Step::Kind::kKey:
       EXPECT_TRUE(harness.Key(step.text)) << "no such key";
       return;
-    case Step::Kind::kSayStart:
-      return ExpectMessage(harness, quiz::kStartText);
+    case Step::Kind::kSayStart:  // of whichever exercise the window holds
+      return ExpectMessage(harness,
+                           FindControl(harness.form(), trovanel::kTextArray,
+                                       trovanel::kMessageBox)
+                               .description()
+                               .caption);
     case Step::Kind::kSay:
       return ExpectMessage(harness, step.text);
     case Step::Kind::kFocus:
@@ -69,6 +82,24 @@ void Play(Harness& harness, const Step& step) {
 
 void Play(Harness& harness, const Scenario& scenario) {
   for (const Step& step : scenario.steps) Play(harness, step);
+}
+
+void PlayExampleExercises(
+    const std::string& root,
+    const std::function<void(const trovanel::OpenedExercise&, const Scenario&)>&
+        play) {
+  for (const std::string name : {"states-of-water", "cell-organelles"}) {
+    SCOPED_TRACE(name);
+    const trovanel::OpenedExercise opened(
+        ReadText(root + "/exercises/" + name + ".trovanel"), name);
+    ASSERT_TRUE(opened.ok()) << opened.error();
+    const std::vector<Scenario> scenarios = ParseScenarios(
+        ReadText(root + "/tests/scenarios/exercises/" + name + ".txt")
+            .value_or(""),
+        name);
+    ASSERT_FALSE(scenarios.empty());
+    for (const Scenario& scenario : scenarios) play(opened, scenario);
+  }
 }
 
 void PlayEveryPair(Harness& harness) {

@@ -1,12 +1,14 @@
 #ifndef TROVANEL_TESTS_SUPPORT_SCENARIO_PLAYER_H_
 #define TROVANEL_TESTS_SUPPORT_SCENARIO_PLAYER_H_
 
+#include <functional>
 #include <ostream>
 #include <string>
 #include <string_view>
 
 #include "forms/core/form.h"
 #include "tests/support/scenario.h"
+#include "window/opened_exercise.h"
 
 namespace trovanel_test {
 
@@ -44,6 +46,15 @@ void PrintTo(const Scenario& scenario, std::ostream* out);
 // Plays one step; a check compares the model and the widgets with the step.
 void Play(Harness& harness, const Step& step);
 void Play(Harness& harness, const Scenario& scenario);
+
+// Each example exercise file, opened from exercises/ under `root` (the
+// source folder as the harness's program reaches it), with each scenario
+// written for it in tests/scenarios/exercises; `play` shows the exercise in a
+// harness of its own and plays the scenario there.
+void PlayExampleExercises(
+    const std::string& root,
+    const std::function<void(const trovanel::OpenedExercise&, const Scenario&)>&
+        play);
 
 // Every gait with every row, by mouse, half of them row first, each answered
 // by the answer table.

@@ -1,11 +1,13 @@
 // Writes the scenarios and the answer table, as the C++ parser reads them, to
 // one JSON file for the harnesses in other languages (the page's tests, the
-// screen reader's test).
-//   trovanel_scenarios_json OUTPUT
+// screen reader's test), with the scenarios of the example exercises.
+//   trovanel_scenarios_json OUTPUT [EXERCISE_SCENARIO_FILE...]
 #include <cstdio>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "tests/support/answers.h"
 #include "tests/support/scenario.h"
@@ -35,12 +37,9 @@ constexpr std::string_view kVerbs[] = {"option", "row",       "press_back",
                                        "key",    "say_start", "say",
                                        "focus",  "chosen",    "selected"};
 
-// {"scenarios": [{"name", "steps": [{"verb", "number" (-1: none), "text",
-// "where"}]}], "answers": [the right row of each gait], "rows": [the
-// description rows' texts]}
-std::string Json() {
-  std::string json = "{\"scenarios\": [";
-  for (const Scenario& scenario : AllScenarios()) {
+std::string ScenariosJson(const std::vector<Scenario>& scenarios) {
+  std::string json = "[";
+  for (const Scenario& scenario : scenarios) {
     if (json.back() == '}') json += ",";
     json += "\n {\"name\": " + Quoted(scenario.name) + ", \"steps\": [";
     for (const Step& step : scenario.steps) {
@@ -52,7 +51,17 @@ std::string Json() {
     }
     json += "]}";
   }
-  json += "],\n\"answers\": [";
+  return json + "]";
+}
+
+// {"scenarios": [{"name", "steps": [{"verb", "number" (-1: none), "text",
+// "where"}]}], "exercises": [the example exercises' scenarios, alike],
+// "answers": [the right row of each gait], "rows": [the description rows'
+// texts]}
+std::string Json(const std::vector<Scenario>& exercises) {
+  std::string json = "{\"scenarios\": " + ScenariosJson(AllScenarios());
+  json += ",\n\"exercises\": " + ScenariosJson(exercises);
+  json += ",\n\"answers\": [";
   for (int gait = 0; gait < kGaits; ++gait) {
     json += (gait ? ", " : "") + std::to_string(RightRow(gait));
   }
@@ -67,11 +76,26 @@ std::string Json() {
 }  // namespace trovanel_test
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: trovanel_scenarios_json OUTPUT\n");
+  if (argc < 2) {
+    std::fprintf(stderr,
+                 "usage: trovanel_scenarios_json OUTPUT "
+                 "[EXERCISE_SCENARIO_FILE...]\n");
     return 2;
   }
+  std::vector<trovanel_test::Scenario> exercises;
+  for (int i = 2; i < argc; ++i) {
+    std::ifstream in(argv[i], std::ios::binary);
+    const std::string text(std::istreambuf_iterator<char>(in), {});
+    if (!in) {
+      std::fprintf(stderr, "trovanel_scenarios_json: cannot read %s\n",
+                   argv[i]);
+      return 1;
+    }
+    for (auto& scenario : trovanel_test::ParseScenarios(text, argv[i])) {
+      exercises.push_back(std::move(scenario));
+    }
+  }
   std::ofstream out(argv[1], std::ios::binary);
-  out << trovanel_test::Json();
+  out << trovanel_test::Json(exercises);
   return out.close(), out ? 0 : 1;
 }

@@ -89,7 +89,8 @@ void XClient::Origin(Window window, int* x, int* y) {
 
 XClient::Point XClient::ControlPoint(Window window, std::string_view array,
                                      int16_t member, double fx, double fy) {
-  const auto& layout = trovanel::TrovanelLayout();
+  const auto& layout =
+      layout_ != nullptr ? *layout_ : trovanel::TrovanelLayout();
   const forms::Rect r = forms::ControlRect(
       layout, FindDescription(layout, array, member), forms::kDefaultDpi);
   Point point{0, 0};

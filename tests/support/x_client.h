@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "forms/core/form_description.h"
 #include "tests/support/image.h"
 
 namespace trovanel_test {
@@ -33,6 +34,9 @@ class XClient {
                                       std::chrono::milliseconds timeout);
   // Where the window's client area lies on the root.
   void Origin(Window window, int* x, int* y);
+  // The layout ControlPoint places controls by: the Trovanel table, or that
+  // of an opened exercise (which must outlive this client).
+  void UseLayout(const forms::FormDescription& layout) { layout_ = &layout; }
   // A point of a control of the Trovanel window on the root: fractions of
   // the control's width and height, at the tests' 96 dpi.
   struct Point {
@@ -70,6 +74,7 @@ class XClient {
 
   Display* display_;
   bool owned_;
+  const forms::FormDescription* layout_ = nullptr;
 };
 
 }  // namespace trovanel_test

@@ -5,6 +5,7 @@
 
 #include "gtest/gtest.h"
 #include "quiz/quiz_content.h"
+#include "window/exercise_layout.h"
 #include "window/trovanel_app.h"
 
 namespace forms::web {
@@ -65,6 +66,36 @@ TEST_F(PageMarkupTest, ControlsComeInReadingOrder) {
   EXPECT_EQ(order,
             "Label1_0 Frame1 Option1_0 Option1_1 Option1_2 Option1_3 "
             "Option1_4 Label1_1 List1_0 Text1_0 ");
+}
+
+// A teacher's exercise in a page of one file: the same landmark, heading and
+// names, its script and data after the form, and no borrowed description.
+TEST(OneFilePageTest, AnotherExerciseKeepsTheLandmarkTheHeadingAndTheNames) {
+  quiz::Exercise exercise = quiz::BuiltInExercise();
+  exercise.title_caption = "Агрегатни състояния";
+  exercise.options.pop_back();
+  exercise.option_keys.pop_back();
+  const trovanel::ExerciseLayout layout(exercise);
+  trovanel::TrovanelApp app(layout.description(), exercise);
+  app.Load();
+  const std::string page = PageMarkup(app.form(), {.language = "bg",
+                                                   .description = "",
+                                                   .script = "",
+                                                   .module = "",
+                                                   .icon = "data:,",
+                                                   .inline_script = "run()",
+                                                   .data = "exercise"});
+  EXPECT_NE(page.find(R"(<main class="form" id="Trovanel" inert>)"),
+            std::string::npos);
+  EXPECT_TRUE(std::regex_search(
+      page, std::regex("<h1 [^>]*>Агрегатни състояния</h1>")));
+  EXPECT_NE(page.find(R"(aria-label=")" + std::string(quiz::kMessageBoxName)),
+            std::string::npos);
+  EXPECT_NE(page.find("</main>\n<script type=\"text/plain\" id=\"page-data\">"
+                      "exercise</script>\n<script>run()</script>\n</body>"),
+            std::string::npos);
+  EXPECT_EQ(page.find("<meta name=\"description\""), std::string::npos);
+  EXPECT_EQ(page.find("<script defer"), std::string::npos);
 }
 
 }  // namespace

@@ -2,10 +2,9 @@
 // tree, over the DevTools protocol; and as an accessibility checker
 // (axe-core) finds it.
 import assert from 'node:assert/strict';
-import { createRequire } from 'node:module';
 import { test } from 'node:test';
 
-import { openPage, pageSession } from './support/browser.mjs';
+import { axeViolations as violations, openPage, pageSession } from './support/browser.mjs';
 import { PageDriver } from './support/page_driver.mjs';
 
 const session = pageSession();
@@ -89,15 +88,6 @@ test('the radio group, the list box and the live region, named and announced', a
   assert.equal(selected.length, 1);
   await context.close();
 });
-
-// Every rule axe-core runs by default, in the page as it stands.
-async function violations(page) {
-  if (!(await page.evaluate(() => 'axe' in window))) {
-    await page.addScriptTag({ path: createRequire(import.meta.url).resolve('axe-core') });
-  }
-  const found = await page.evaluate(async () => (await window.axe.run(document)).violations);
-  return found.map((v) => `${v.impact} ${v.id}: ${v.nodes.map((n) => n.target).join(' ')}`);
-}
 
 test('the checker finds nothing at start, after an answer, with the list focused', async () => {
   const { page, context } = await openPage(session.browser, session.server.url);

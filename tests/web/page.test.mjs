@@ -9,7 +9,7 @@ import { gzipSync } from 'node:zlib';
 import { openPage, pageSession } from './support/browser.mjs';
 import { PageDriver } from './support/page_driver.mjs';
 import { kDist } from './support/paths.mjs';
-import { readAnswers, readRows, readScenarios } from './support/scenarios.mjs';
+import { playScenario, readAnswers, readRows, readScenarios } from './support/scenarios.mjs';
 
 const kCorrect = 'Правилно.';
 const kWrong = 'Грешка!';
@@ -21,29 +21,11 @@ async function open() {
   return { ...opened, driver: new PageDriver(opened.page) };
 }
 
-async function play(driver, { verb, number, text, where }, startText) {
-  const shown = number < 0 ? 'none' : String(number);
-  switch (verb) {
-    case 'option': return driver.clickOption(number);
-    case 'row': return driver.clickRow(number);
-    case 'press_back': return driver.pressBack(number);
-    case 'key': return driver.key(text);
-    case 'say_start': return assert.equal(await driver.message(), startText, where);
-    case 'say': return assert.equal(await driver.message(), text, where);
-    case 'focus':
-      return assert.equal(await driver.focus(), number < 0 ? text : `${text} ${number}`, where);
-    case 'chosen': return assert.equal(await driver.chosen(), shown, where);
-    case 'selected': return assert.equal(await driver.selected(), shown, where);
-    default: throw new Error(`${where}: unknown step ${verb}`);
-  }
-}
-
 describe('scenarios', () => {
   for (const scenario of readScenarios()) {
     test(scenario.name, async () => {
       const { driver, context, errors } = await open();
-      const startText = await driver.message();
-      for (const step of scenario.steps) await play(driver, step, startText);
+      await playScenario(driver, scenario);
       assert.deepEqual(errors, []);
       await context.close();
     });

@@ -1,5 +1,6 @@
 // Debian's Chromium, headless, in a fresh profile, quiet on a closed
 // network, and the page served on 127.0.0.1 by a server the caller stops.
+import { createRequire } from 'node:module';
 import { after, before } from 'node:test';
 
 import { chromium } from 'playwright-core';
@@ -52,4 +53,13 @@ export function pageSession(browserOptions) {
     await session.server?.close();
   });
   return session;
+}
+
+// What every rule axe-core runs by default finds in the page as it stands.
+export async function axeViolations(page) {
+  if (!(await page.evaluate(() => 'axe' in window))) {
+    await page.addScriptTag({ path: createRequire(import.meta.url).resolve('axe-core') });
+  }
+  const found = await page.evaluate(async () => (await window.axe.run(document)).violations);
+  return found.map((v) => `${v.impact} ${v.id}: ${v.nodes.map((n) => n.target).join(' ')}`);
 }

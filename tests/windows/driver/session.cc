@@ -24,8 +24,9 @@ constexpr std::string_view kShift = "Shift+";
 
 }  // namespace
 
-Session::Session(const forms::FormDescription& layout)
-    : app_(layout),
+Session::Session(const forms::FormDescription& layout,
+                 const quiz::Exercise& exercise)
+    : app_(layout, exercise),
       window_(app_.form(), GetModuleHandleW(nullptr)),
       binding_(app_.form(), window_, forms::win32::ErrorDialog(window_)),
       input_(window_) {
@@ -56,12 +57,20 @@ std::string Session::Focus() {
       focus == Widget(trovanel::kListArray, trovanel::kDescriptionList)) {
     return "list";
   }
-  for (int16_t option = 0; focus && option < kGaits; ++option) {
+  for (int16_t option = 0; focus && option < OptionCount(); ++option) {
     if (focus == Widget(trovanel::kOptionArray, option)) {
       return "option " + std::to_string(option);
     }
   }
   return "none";
+}
+
+int16_t Session::OptionCount() {
+  int16_t count = 0;
+  for (const auto& control : app_.form().controls()) {
+    count += control->array() == trovanel::kOptionArray;
+  }
+  return count;
 }
 
 std::string Session::ShownMessage() {
@@ -70,7 +79,7 @@ std::string Session::ShownMessage() {
 
 int Session::ShownOption() {
   int shown = -1;
-  for (int16_t option = 0; option < kGaits; ++option) {
+  for (int16_t option = 0; option < OptionCount(); ++option) {
     if (SendMessageW(Widget(trovanel::kOptionArray, option), BM_GETCHECK, 0,
                      0) == BST_CHECKED) {
       shown = shown == -1 ? option : -2;

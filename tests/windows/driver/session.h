@@ -21,8 +21,10 @@ namespace trovanel_test {
 // and error report as Trovanel.exe, shown and idle, with real input.
 class Session : public Harness {
  public:
+  // Another exercise comes with its own layout; both must outlive this.
   explicit Session(
-      const forms::FormDescription& layout = trovanel::TrovanelLayout());
+      const forms::FormDescription& layout = trovanel::TrovanelLayout(),
+      const quiz::Exercise& exercise = quiz::BuiltInExercise());
   ~Session() override;
 
   forms::Form& form() override { return app_.form(); }
@@ -52,6 +54,9 @@ class Session : public Harness {
   bool Key(std::string_view name) override;
 
  private:
+  // How many options the window has (five for the built-in exercise).
+  int16_t OptionCount();
+
   trovanel::TrovanelApp app_;
   forms::win32::Win32Form window_;
   forms::WindowBinding binding_;

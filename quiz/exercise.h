@@ -1,0 +1,42 @@
+#ifndef TROVANEL_QUIZ_EXERCISE_H_
+#define TROVANEL_QUIZ_EXERCISE_H_
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// One exercise: every text of the window and which description is right for
+// which option. Texts are UTF-8, multi-line ones with CR LF, kept exactly.
+namespace quiz {
+
+inline constexpr size_t kMinPairs = 2;
+inline constexpr size_t kMaxPairs = 8;
+
+struct Exercise {
+  std::string window_title;
+  std::string title_caption;
+  std::string frame_caption;
+  std::string list_heading;
+  std::string start_text;
+  std::string missing_choice_message;
+  std::string correct_message;
+  std::string wrong_message;
+  std::vector<std::string> options;       // in the order shown
+  std::vector<std::string> descriptions;  // in the order shown
+  // The rows of the two hidden key lists: an option is answered right by
+  // the description whose key equals the option's key.
+  std::vector<std::string> option_keys;
+  std::vector<std::string> description_keys;
+
+  bool operator==(const Exercise&) const = default;
+};
+
+// The exercise compiled in (quiz_content.h), shown when no file is given.
+const Exercise& BuiltInExercise();
+
+// The description that is right for `option`, or -1.
+int RightDescription(const Exercise& exercise, size_t option);
+
+}  // namespace quiz
+
+#endif  // TROVANEL_QUIZ_EXERCISE_H_

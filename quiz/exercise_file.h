@@ -1,0 +1,52 @@
+#ifndef TROVANEL_QUIZ_EXERCISE_FILE_H_
+#define TROVANEL_QUIZ_EXERCISE_FILE_H_
+
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+
+#include "quiz/exercise.h"
+
+// Exercise files (.trovanel): TOML in UTF-8, a byte-order mark allowed, LF
+// or CR LF; a file that is not valid UTF-8 is read as Windows-1251.
+namespace quiz {
+
+inline constexpr size_t kMaxOptionChars = 40;
+inline constexpr size_t kMaxDescriptionChars = 120;
+inline constexpr size_t kMaxStartTextChars = 4000;
+inline constexpr size_t kMaxCaptionChars = 80;  // titles, group, heading
+inline constexpr size_t kMaxMessageChars = 200;
+
+// What is wrong with a file, in Bulgarian; line and column count from 1,
+// 0 where the fault has no place in the file.
+struct ExerciseError {
+  std::string file;
+  int line = 0;
+  int column = 0;
+  std::string message;
+
+  // "FILE:LINE:COLUMN: message", or "FILE: message".
+  std::string Text() const;
+};
+
+using LoadedExercise = std::variant<Exercise, ExerciseError>;
+
+// The exercise in `bytes`, the contents of the file named `file_name`.
+LoadedExercise ParseExercise(std::string_view bytes,
+                             std::string_view file_name);
+
+// Reads an opened file to its end (it stays open); nothing on a read error.
+std::optional<std::string> ReadWholeFile(std::FILE* file);
+
+// The error for a file that cannot be opened or read.
+ExerciseError UnreadableFile(std::string_view file_name);
+
+// The text as UTF-8: without a byte-order mark, and converted from
+// Windows-1251 when it is not valid UTF-8.
+std::string DecodeExerciseText(std::string_view bytes);
+
+}  // namespace quiz
+
+#endif  // TROVANEL_QUIZ_EXERCISE_FILE_H_

@@ -1,0 +1,194 @@
+#include "quiz/exercise_file.h"
+
+#include <string>
+
+#include "gtest/gtest.h"
+#include "quiz/exercise_text.h"
+#include "tests/unit/example_files.h"
+
+namespace quiz {
+namespace {
+
+const ExerciseError& ErrorOf(const LoadedExercise& loaded) {
+  static const ExerciseError kNone{"", 0, 0, "(loaded)"};
+  const auto* error = std::get_if<ExerciseError>(&loaded);
+  return error != nullptr ? *error : kNone;
+}
+
+Exercise Loaded(std::string_view bytes) {
+  LoadedExercise loaded = ParseExercise(bytes, "x.trovanel");
+  EXPECT_TRUE(std::holds_alternative<Exercise>(loaded))
+      << ErrorOf(loaded).Text();
+  auto* exercise = std::get_if<Exercise>(&loaded);
+  return exercise != nullptr ? *exercise : Exercise{};
+}
+
+// Line 1 to 8 the texts, then two options and three descriptions.
+constexpr std::string_view kSmall =
+    "window-title = \"Заглавие\"\n"
+    "title = \"Тема\"\n"
+    "group = \"Група\"\n"
+    "list-heading = \"Списък\"\n"
+    "start-text = \"Задача\"\n"
+    "missing-choice = \"Посочете две!\"\n"
+    "correct = \"Да.\"\n"
+    "wrong = \"Не.\"\n"
+    "[[option]]\n"            // 9
+    "text = \"Първи\"\n"       // 10
+    "right = \"едно\"\n"       // 11
+    "[[option]]\n"            // 12
+    "text = \"Втори\"\n"       // 13
+    "right = \"две\"\n"        // 14
+    "[[description]]\n"       // 15
+    "name = \"две\"\n"         // 16
+    "text = \"второ\"\n"       // 17
+    "[[description]]\n"       // 18
+    "name = \"едно\"\n"        // 19
+    "text = \"първо\"\n"       // 20
+    "[[description]]\n"       // 21
+    "name = \"нищо\"\n"        // 22
+    "text = \"излишно\"\n";    // 23
+
+std::string Replaced(std::string_view from, std::string_view to) {
+  std::string text(kSmall);
+  const size_t at = text.find(from);
+  EXPECT_NE(at, std::string::npos) << from;
+  if (at != std::string::npos) text.replace(at, from.size(), to);
+  return text;
+}
+
+std::string Repeated(std::string_view piece, int times) {
+  std::string text;
+  for (int i = 0; i < times; ++i) text += piece;
+  return text;
+}
+
+TEST(ExerciseFileTest, HorseFileHoldsTheBuiltInExercise) {
+  const Exercise& built_in = BuiltInExercise();
+  const Exercise horse = Loaded(trovanel_test::ExampleFile("horse-gaits"));
+  EXPECT_EQ(horse.window_title, built_in.window_title);
+  EXPECT_EQ(horse.title_caption, built_in.title_caption);
+  EXPECT_EQ(horse.frame_caption, built_in.frame_caption);
+  EXPECT_EQ(horse.list_heading, built_in.list_heading);
+  EXPECT_EQ(horse.start_text, built_in.start_text);
+  EXPECT_EQ(horse.missing_choice_message, built_in.missing_choice_message);
+  EXPECT_EQ(horse.correct_message, built_in.correct_message);
+  EXPECT_EQ(horse.wrong_message, built_in.wrong_message);
+  EXPECT_EQ(horse.options, built_in.options);
+  EXPECT_EQ(horse.descriptions, built_in.descriptions);
+  for (size_t option = 0; option < built_in.options.size(); ++option) {
+    EXPECT_EQ(RightDescription(horse, option),
+              RightDescription(built_in, option));
+  }
+}
+
+TEST(ExerciseFileTest, KeysAreNumberTextsAndADescriptionMayBeRightForNone) {
+  const Exercise small = Loaded(kSmall);
+  EXPECT_EQ(small.options, (std::vector<std::string>{"Първи", "Втори"}));
+  EXPECT_EQ(small.option_keys, (std::vector<std::string>{"1", "0"}));
+  EXPECT_EQ(small.description_keys, (std::vector<std::string>{"0", "1", "2"}));
+  const Exercise several = Loaded(Replaced("right = \"две\"", "right = \"едно\""));
+  EXPECT_EQ(several.option_keys, (std::vector<std::string>{"1", "1"}));
+}
+
+TEST(ExerciseFileTest, LineEndsByteOrderMarkAndWindows1251) {
+  const Exercise plain = Loaded(Replaced("\"Задача\"", "\"\"\"\nред 1\nред 2\n\"\"\""));
+  EXPECT_EQ(plain.start_text, "ред 1\r\nред 2\r\n");
+
+  std::string crlf;
+  for (char c : std::string_view(trovanel_test::ExampleFile("horse-gaits"))) {
+    if (c == '\n') crlf += '\r';
+    crlf += c;
+  }
+  const Exercise horse = Loaded(trovanel_test::ExampleFile("horse-gaits"));
+  EXPECT_EQ(Loaded(crlf), horse);
+  EXPECT_EQ(Loaded("\xEF\xBB\xBF" + crlf), horse);
+
+  // The same file as a Bulgarian Windows saves it: one byte a letter.
+  std::string cp1251;
+  std::string_view utf8 = trovanel_test::ExampleFile("horse-gaits");
+  for (size_t i = 0; i < utf8.size(); ++i) {
+    const auto lead = static_cast<unsigned char>(utf8[i]);
+    if (lead < 0x80) {
+      cp1251 += utf8[i];
+      continue;
+    }
+    const int code = ((lead & 0x1F) << 6) | (utf8[++i] & 0x3F);
+    ASSERT_TRUE(code >= 0x410 && code <= 0x44F) << code;
+    cp1251 += static_cast<char>(0xC0 + code - 0x410);
+  }
+  EXPECT_EQ(Loaded(cp1251), horse);
+  EXPECT_EQ(DecodeExerciseText("\x84\xB9\x93\xA8\xB8\x96"), "„№“Ёё–");
+}
+
+struct BadFile {
+  std::string text;
+  int line;
+  int column;
+  std::string_view message;
+};
+
+TEST(ExerciseFileTest, EachFaultIsNamedWhereItIs) {
+  const std::string long_option = Repeated("я", 41);
+  const BadFile cases[] = {
+      {Replaced("title = \"Тема\"", "title = \"Тема"), 2, 14, "TOML"},
+      {Replaced("group = \"Група\"\n", ""), 0, 0, "липсва текстът „group“"},
+      {Replaced("text = \"второ\"\n", ""), 15, 1, "липсва текстът „text“"},
+      {Replaced("\ntitle =", "\ntitel ="), 2, 1, "непознат ключ „titel“"},
+      {Replaced("name = \"нищо\"", "nmae = \"нищо\""), 22, 1,
+       "непознат ключ „nmae“"},
+      {Replaced("title = \"Тема\"", "title = 3"), 2, 9,
+       "„title“ трябва да е текст"},
+      {Replaced("[[option]]\ntext = \"Втори\"\nright = \"две\"\n", ""), 9, 1,
+       "Вариантите са 1, а трябва да са от 2 до 8"},
+      {std::string(kSmall) + Repeated("[[description]]\nname = \"x\"\n", 6),
+       15, 1, "Описанията са 9"},
+      {Replaced("[[option]]\ntext = \"Първи\"\nright = \"едно\"\n"
+                "[[option]]\ntext = \"Втори\"\nright = \"две\"\n",
+                "option = 5\n"),
+       9, 10, "[[option]]"},
+      {Replaced("right = \"две\"\n", ""), 12, 1,
+       "вариантът „Втори“ няма верен отговор"},
+      {Replaced("right = \"две\"", "right = \"три\""), 14, 9,
+       "сочи описание „три“, а такова няма"},
+      {Replaced("\"Първи\"", "\"" + long_option + "\""), 10, 8,
+       "е дълъг 41 знака, а най-много са 40"},
+      {Replaced("\"второ\"", "\"" + Repeated("я", 121) + "\""), 17, 8,
+       "най-много са 120"},
+      {Replaced("\"Задача\"", "\"" + Repeated("я", 4001) + "\""), 5, 14,
+       "най-много са 4000"},
+      {Replaced("\"Втори\"", "\"Първи\""), 13, 8, "вариантът „Първи“ се повтаря"},
+      {Replaced("\"второ\"", "\"първо\""), 20, 8, "описанието „първо“ се повтаря"},
+      {Replaced("name = \"едно\"", "name = \"две\""), 19, 8,
+       "името „две“ е дадено на две описания"},
+      {Replaced("\"Първи\"", "\"Пър\\nви\""), 10, 8, "трябва да е на един ред"},
+  };
+  for (const BadFile& bad : cases) {
+    const ExerciseError error = ErrorOf(ParseExercise(bad.text, "урок.trovanel"));
+    EXPECT_EQ(error.file, "урок.trovanel");
+    EXPECT_EQ(error.line, bad.line) << bad.message;
+    EXPECT_EQ(error.column, bad.column) << bad.message;
+    EXPECT_NE(error.message.find(bad.message), std::string::npos)
+        << error.message;
+  }
+  EXPECT_EQ(UnreadableFile("a.trovanel").Text(),
+            "a.trovanel: файлът не може да се прочете");
+  EXPECT_EQ((ExerciseError{"a", 3, 7, "грешка"}).Text(), "a:3:7: грешка");
+}
+
+// The form a one-file page carries its exercise in, which its module reads.
+TEST(ExerciseTextTest, CarriesEveryTextThroughHtmlAndBack) {
+  Exercise exercise = Loaded(kSmall);
+  exercise.start_text = "a\\b\r\n</script>\r\n";
+  const std::string text = WriteExerciseText(exercise);
+  EXPECT_EQ(text.find('<'), std::string::npos);
+  EXPECT_EQ(ReadExerciseText(text), exercise);
+  EXPECT_EQ(ReadExerciseText(WriteExerciseText(BuiltInExercise())),
+            BuiltInExercise());
+  EXPECT_EQ(ReadExerciseText(text.substr(0, text.size() - 2)), std::nullopt);
+  EXPECT_EQ(ReadExerciseText(text + "x\n"), std::nullopt);
+  EXPECT_EQ(ReadExerciseText("trovanel-exercise 2\n"), std::nullopt);
+}
+
+}  // namespace
+}  // namespace quiz

@@ -1,0 +1,198 @@
+#include "window/exercise_layout.h"
+
+#include <string>
+#include <tuple>
+
+#include "forms/core/form.h"
+#include "forms/core/geometry.h"
+#include "forms/core/text_width.h"
+#include "forms/core/units.h"
+#include "gtest/gtest.h"
+#include "quiz/exercise_file.h"
+#include "tests/unit/example_files.h"
+#include "window/trovanel_layout.h"
+
+namespace trovanel {
+namespace {
+
+using forms::ControlDescription;
+using forms::ControlRect;
+using forms::Rect;
+
+void ExpectSameTable(const forms::FormDescription& actual) {
+  const forms::FormDescription& table = TrovanelLayout();
+  EXPECT_EQ(actual.title, table.title);
+  EXPECT_EQ(actual.client_width, table.client_width);
+  EXPECT_EQ(actual.client_height, table.client_height);
+  ASSERT_EQ(actual.controls.size(), table.controls.size());
+  for (size_t i = 0; i < table.controls.size(); ++i) {
+    const ControlDescription& a = actual.controls[i];
+    const ControlDescription& t = table.controls[i];
+    EXPECT_EQ(std::tie(a.array, a.member, a.container, a.left, a.top, a.width,
+                       a.height, a.visible, a.tab_index, a.back_color,
+                       a.caption, a.multi_line, a.locked),
+              std::tie(t.array, t.member, t.container, t.left, t.top, t.width,
+                       t.height, t.visible, t.tab_index, t.back_color,
+                       t.caption, t.multi_line, t.locked))
+        << t.array << t.member;
+    EXPECT_TRUE(std::equal(a.rows.begin(), a.rows.end(), t.rows.begin(),
+                           t.rows.end()));
+  }
+}
+
+TEST(ExerciseLayoutTest, TheBuiltInExerciseGivesTheTableUnchanged) {
+  ExpectSameTable(ExerciseLayout(quiz::BuiltInExercise()).description());
+  // The horse file too, but for the key texts it numbers itself.
+  auto horse = std::get<quiz::Exercise>(quiz::ParseExercise(
+      trovanel_test::ExampleFile("horse-gaits"), "horse-gaits.trovanel"));
+  horse.option_keys = quiz::BuiltInExercise().option_keys;
+  horse.description_keys = quiz::BuiltInExercise().description_keys;
+  ExpectSameTable(ExerciseLayout(horse).description());
+}
+
+// An exercise of `pairs` options and as many descriptions, with texts of
+// `chars` characters of ordinary prose.
+quiz::Exercise Made(size_t pairs, size_t option_chars, size_t row_chars) {
+  const std::string prose = "поне два от крайниците на коня са във въздуха ";
+  auto text = [&prose](size_t index, size_t chars) {
+    std::string made = std::to_string(index) + " ";
+    while (made.size() < chars * 2) made += prose;
+    size_t end = 0;  // `chars` characters
+    for (size_t n = 0; n < chars && end < made.size(); ++n) {
+      end += (static_cast<unsigned char>(made[end]) >= 0x80) ? 2 : 1;
+    }
+    return made.substr(0, end);
+  };
+  quiz::Exercise exercise = quiz::BuiltInExercise();
+  exercise.options.clear();
+  exercise.descriptions.clear();
+  exercise.option_keys.clear();
+  exercise.description_keys.clear();
+  for (size_t i = 0; i < pairs; ++i) {
+    exercise.options.push_back(text(i, option_chars));
+    exercise.descriptions.push_back(text(i, row_chars));
+    exercise.option_keys.push_back(std::to_string(i));
+    exercise.description_keys.push_back(std::to_string(i));
+  }
+  return exercise;
+}
+
+bool Overlap(const Rect& a, const Rect& b) {
+  return a.left < b.right() && b.left < a.right() && a.top < b.bottom() &&
+         b.top < a.bottom();
+}
+
+// The pixels a line of text takes at `dpi`, and a list row's height.
+int TextPixels(std::string_view text, int dpi) {
+  return (forms::TextWidthTwips(text, 12) * dpi + 1439) / 1440;
+}
+int RowPixels(int dpi) {
+  return (forms::PointsToPixels(12, dpi) * 115 + 99) / 100;
+}
+
+// Whether two controls overlap in the table already (the list's heading
+// reaches a pixel into the list, an option into the next). Options past the
+// table's five stand one step apart as the table's do.
+bool OverlapInTheTable(const ControlDescription& a, const ControlDescription& b,
+                       int dpi) {
+  const forms::FormDescription& table = TrovanelLayout();
+  if (a.array == kOptionArray && b.array == kOptionArray) {
+    return std::abs(a.member - b.member) == 1;
+  }
+  for (const ControlDescription& t : table.controls) {
+    for (const ControlDescription& u : table.controls) {
+      if (t.array == a.array && t.member == a.member && u.array == b.array &&
+          u.member == b.member) {
+        return Overlap(ControlRect(table, t, dpi), ControlRect(table, u, dpi));
+      }
+    }
+  }
+  return false;
+}
+
+void ExpectSound(const forms::FormDescription& layout, int dpi) {
+  forms::Form form(layout);  // rejects duplicates and unknown containers
+  const Rect client = forms::ClientRect(layout, dpi);
+  std::vector<std::pair<const ControlDescription*, Rect>> shown;
+  for (const ControlDescription& c : layout.controls) {
+    if (c.visible) shown.emplace_back(&c, ControlRect(layout, c, dpi));
+  }
+  for (const auto& [c, rect] : shown) {
+    EXPECT_TRUE(client.Contains(rect)) << c->array << c->member;
+    // Margins: the option's round button, a border and padding, a frame's
+    // corner.
+    const int room = c->kind == forms::ControlKind::kOptionButton ? 24
+                     : c->kind == forms::ControlKind::kFrame      ? 20
+                                                                  : 6;
+    if (!c->multi_line) {  // a text box wraps and scrolls
+      EXPECT_LE(TextPixels(c->caption, dpi) + room * dpi / 96, rect.width)
+          << c->array << c->member;
+    }
+    if (c->array == kListArray) {
+      int widest = 0;
+      for (std::string_view row : c->rows) {
+        widest = std::max(widest, TextPixels(row, dpi));
+      }
+      EXPECT_LE(widest + 6 * dpi / 96, rect.width);
+      EXPECT_LE(static_cast<int>(c->rows.size()) * RowPixels(dpi) + 4,
+                rect.height);
+    }
+    for (const auto& [other, other_rect] : shown) {
+      // A frame holds its options.
+      if (c >= other || OverlapInTheTable(*c, *other, dpi) ||
+          c->array == other->container || other->array == c->container) {
+        continue;
+      }
+      EXPECT_FALSE(Overlap(rect, other_rect))
+          << c->array << c->member << " " << other->array << other->member;
+    }
+  }
+}
+
+enum class Texts { kShort, kLongestOptions, kLongestDescriptions };
+
+class DerivedLayoutTest
+    : public ::testing::TestWithParam<std::tuple<size_t, Texts, int>> {};
+
+TEST_P(DerivedLayoutTest, NothingOverlapsAndEveryTextFitsInsideTheWindow) {
+  const auto [pairs, texts, dpi] = GetParam();
+  // The longest of each kind, with the other as long as the window allows.
+  const quiz::Exercise exercise =
+      texts == Texts::kShort ? Made(pairs, 3, 5)
+      : texts == Texts::kLongestOptions
+          ? Made(pairs, quiz::kMaxOptionChars, 60)
+          : Made(pairs, 8, quiz::kMaxDescriptionChars);
+  const ExerciseLayout layout(exercise);
+  ASSERT_EQ(layout.TooLarge(), "");
+  EXPECT_EQ(layout.description().controls.size(),
+            TrovanelLayout().controls.size() + pairs - 5);
+  ExpectSound(layout.description(), dpi);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    PairsTextsAndDpi, DerivedLayoutTest,
+    ::testing::Combine(::testing::Values(2, 5, 8),
+                       ::testing::Values(Texts::kShort, Texts::kLongestOptions,
+                                         Texts::kLongestDescriptions),
+                       ::testing::Values(96, 144)));
+
+TEST(ExerciseLayoutTest, AWindowPastItsLimitIsNamed) {
+  const ExerciseLayout layout(Made(8, quiz::kMaxOptionChars,
+                                   quiz::kMaxDescriptionChars));
+  EXPECT_NE(layout.TooLarge().find("най-много са 1024 × 720"),
+            std::string::npos)
+      << layout.TooLarge();
+}
+
+TEST(ExerciseLayoutTest, ExampleFilesFitAndWidenOnlyWhatTheyNeed) {
+  for (const char* name : {"states-of-water", "cell-organelles"}) {
+    auto exercise = std::get<quiz::Exercise>(
+        quiz::ParseExercise(trovanel_test::ExampleFile(name), name));
+    const ExerciseLayout layout(exercise);
+    EXPECT_EQ(layout.TooLarge(), "") << name;
+    ExpectSound(layout.description(), 96);
+  }
+}
+
+}  // namespace
+}  // namespace trovanel

@@ -1,0 +1,111 @@
+// The module that index.html?exercise=NAME.trovanel loads instead of the
+// built-in one: it fetches the exercise file beside the page, reads it with
+// the TOML parser (which only this module carries), writes the form's markup
+// in the browser with the same generator the build uses, and binds to it.
+// A bad file is told in the form's place, announced to screen readers.
+
+#include <emscripten.h>
+
+#include <cstdlib>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "forms/web/page_markup.h"
+#include "forms/web/program.h"
+#include "quiz/exercise_file.h"
+#include "window/opened_exercise.h"
+#include "window/trovanel_app.h"
+
+namespace {
+
+// The value of the page's `exercise` parameter, in memory the caller frees;
+// null when there is none.
+EM_JS(char*, TrovanelExerciseParameter, (), {
+  const name = new URLSearchParams(location.search).get('exercise');
+  return name === null ? 0 : allocateUTF8(name);
+});
+
+// Puts the title, the style and the form of a page written by PageMarkup in
+// place of the page's own; the built-in exercise's description goes.
+EM_JS(void, TrovanelShowPage, (const char* html), {
+  const made = new DOMParser().parseFromString(UTF8ToString(html), 'text/html');
+  document.title = made.title;
+  const described = document.querySelector('meta[name="description"]');
+  if (described) described.remove();
+  document.querySelector('style').textContent =
+      made.querySelector('style').textContent;
+  document.querySelector('.form').replaceWith(
+      document.adoptNode(made.querySelector('.form')));
+});
+
+// Tells why the file cannot be shown in the form's place, the page's main
+// landmark still.
+EM_JS(void, TrovanelShowError, (const char* text), {
+  const alert = document.createElement('div');
+  alert.setAttribute('role', 'alert');
+  alert.className = 'exercise-error';
+  alert.textContent = UTF8ToString(text);
+  const main = document.createElement('main');
+  main.append(alert);
+  document.querySelector('.form').replaceWith(main);
+});
+
+constexpr const char* kIcon = "trovanel.png";
+
+std::string& FileName() {
+  static std::string name;
+  return name;
+}
+
+// Only a file in the page's own folder, so the page reads nothing from
+// another place or site.
+bool IsBesideThePage(const std::string& name) {
+  return name.size() > 9 && name.ends_with(".trovanel") && name[0] != '.' &&
+         name.find_first_of("/\\:?#%") == std::string::npos;
+}
+
+void Show(const std::optional<std::string>& bytes) {
+  // The page keeps running after this returns, and so do these.
+  static std::unique_ptr<trovanel::OpenedExercise> opened;
+  static std::unique_ptr<trovanel::TrovanelApp> app;
+  opened = std::make_unique<trovanel::OpenedExercise>(bytes, FileName());
+  if (!opened->ok()) {
+    TrovanelShowError(opened->error().c_str());
+    return;
+  }
+  app = std::make_unique<trovanel::TrovanelApp>(opened->layout(),
+                                                opened->exercise());
+  TrovanelShowPage(forms::web::PageMarkup(app->form(), {.language = "bg",
+                                                        .description = "",
+                                                        .script = "",
+                                                        .module = "",
+                                                        .icon = kIcon})
+                       .c_str());
+  forms::web::RunForm(app->form(), kIcon);
+}
+
+}  // namespace
+
+int main() {
+  std::unique_ptr<char, void (*)(void*)> name(TrovanelExerciseParameter(),
+                                              &std::free);
+  FileName() = name ? name.get() : "";
+  if (!IsBesideThePage(FileName())) {
+    TrovanelShowError(
+        quiz::ExerciseError{.file = FileName(),
+                            .message = "отваря се само файл .trovanel, "
+                                       "който е до страницата"}
+            .Text()
+            .c_str());
+    return 0;
+  }
+  emscripten_async_wget_data(
+      FileName().c_str(), nullptr,
+      [](void*, void* data, int size) {
+        Show(std::string(static_cast<const char*>(data),
+                         static_cast<size_t>(size)));
+      },
+      [](void*) { Show(std::nullopt); });
+  return 0;
+}

@@ -1,0 +1,44 @@
+#ifndef TROVANEL_WINDOW_OPENED_EXERCISE_H_
+#define TROVANEL_WINDOW_OPENED_EXERCISE_H_
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "forms/core/form_description.h"
+#include "quiz/exercise.h"
+#include "window/exercise_layout.h"
+
+namespace trovanel {
+
+// The caption of the dialog that tells why a file cannot be shown.
+inline constexpr const char* kBadExerciseTitle =
+    "Упражнението не може да се отвори";
+
+// An exercise file given on the command line: its content and window, or
+// the one line that says why it cannot be shown ("FILE:LINE:COLUMN: ...").
+class OpenedExercise {
+ public:
+  // `bytes` is the file's contents, nothing when it could not be read;
+  // `file_name` names it in the messages.
+  OpenedExercise(const std::optional<std::string>& bytes,
+                 std::string_view file_name);
+
+  bool ok() const { return layout_ != nullptr; }
+  const std::string& error() const { return error_; }
+  // Only when ok().
+  const quiz::Exercise& exercise() const { return exercise_; }
+  const forms::FormDescription& layout() const {
+    return layout_->description();
+  }
+
+ private:
+  quiz::Exercise exercise_;
+  std::unique_ptr<ExerciseLayout> layout_;
+  std::string error_;
+};
+
+}  // namespace trovanel
+
+#endif  // TROVANEL_WINDOW_OPENED_EXERCISE_H_

@@ -1,0 +1,84 @@
+// trovanel-page: one exercise file as one self-contained page, which works
+// opened from disk, attached to a course or sent by e-mail.
+//   trovanel-page FILE.trovanel -o PAGE.html [--module ONE_FILE_MODULE.js]
+// The markup is written from the exercise's layout, as the built-in page's
+// is; the module (built into one script, its WebAssembly inside) is inlined
+// and reads the exercise from the page.
+
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <string>
+
+#include "forms/web/page_markup.h"
+#include "quiz/exercise_text.h"
+#include "window/opened_exercise.h"
+#include "window/trovanel_app.h"
+
+namespace {
+
+std::optional<std::string> ReadFile(const char* path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return std::nullopt;
+  std::string bytes(std::istreambuf_iterator<char>(in), {});
+  if (in.bad()) return std::nullopt;
+  return bytes;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const char* exercise_file = nullptr;
+  const char* out_file = nullptr;
+  const char* module_file = TROVANEL_ONE_FILE_MODULE;
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "-o") == 0 && i + 1 < argc) {
+      out_file = argv[++i];
+    } else if (std::strcmp(argv[i], "--module") == 0 && i + 1 < argc) {
+      module_file = argv[++i];
+    } else if (exercise_file == nullptr && argv[i][0] != '-') {
+      exercise_file = argv[i];
+    } else {
+      exercise_file = nullptr;
+      break;
+    }
+  }
+  if (exercise_file == nullptr || out_file == nullptr) {
+    std::fprintf(stderr,
+                 "usage: %s FILE.trovanel -o PAGE.html [--module MODULE.js]\n",
+                 argv[0]);
+    return 2;
+  }
+  const trovanel::OpenedExercise opened(ReadFile(exercise_file), exercise_file);
+  if (!opened.ok()) {
+    std::fprintf(stderr, "%s\n", opened.error().c_str());
+    return 1;
+  }
+  const std::optional<std::string> module = ReadFile(module_file);
+  if (!module || module->find("</script") != std::string::npos) {
+    std::fprintf(stderr, "%s: cannot read the page's module %s\n", argv[0],
+                 module_file);
+    return 1;
+  }
+  trovanel::TrovanelApp app(opened.layout(), opened.exercise());
+  app.Load();  // the page opens in the state the window opens in
+  const std::string data = quiz::WriteExerciseText(opened.exercise());
+  const std::string page = forms::web::PageMarkup(
+      app.form(), {.language = "bg",
+                   .description = "",  // a teacher's file has none
+                   .script = "",
+                   .module = "",
+                   .icon = "data:,",
+                   .inline_script = *module,
+                   .data = data});
+  std::ofstream out(out_file, std::ios::binary);
+  out << page;
+  out.close();
+  if (!out) {
+    std::fprintf(stderr, "%s: cannot write %s\n", argv[0], out_file);
+    return 1;
+  }
+  return 0;
+}
