@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The Windows program's window, pictured by the Wine driver in its own
 # process, against the reviewed reference images in tests/reference/windows:
-# at start, with the start text scrolled to its end, after the worked example.
+# at start, with the start text scrolled to its end, after the worked example;
+# each example exercise's in a folder of its name.
 # Needs DISPLAY and a Wine prefix at 96 dpi (WINEPREFIX).
 #   reference_images.sh WINE DRIVER OUT_DIR
 # A mismatch leaves the actual and a difference image in OUT_DIR. With
@@ -19,15 +20,23 @@ TROVANEL_CAPTURE_DIR="Z:$captures" "$wine" "$driver" --gtest_filter='Looks.*' ||
   exit 1
 failed=0
 references=$root/tests/reference/windows
-for name in start start_end worked_example; do
+if [ "${TROVANEL_UPDATE_REFERENCES:-}" = 1 ]; then
+  names=$(cd "$captures" && find . -name '*.ppm' | sed 's/\.ppm$//')
+else
+  # Every reference needs its picture: a missing one fails.
+  names=$(cd "$references" && find . -name '*.png' | sed 's/\.png$//')
+fi
+for name in $names; do
+  name=${name#./}
   if [ "${TROVANEL_UPDATE_REFERENCES:-}" = 1 ]; then
-    mkdir -p "$references"
+    mkdir -p "$(dirname "$references/$name")"
     python3 "$root/tests/support/reference_image.py" "$captures/$name.ppm" \
       "$references/$name.png" --update && echo "wrote $references/$name.png" ||
       failed=1
   else
     python3 "$root/tests/support/reference_image.py" "$captures/$name.ppm" \
-      "$references/$name.png" --out "$out" || failed=1
+      "$references/$name.png" --out "$out/$(dirname "$name")" || failed=1
   fi
 done
+[ -n "$names" ] || failed=1
 exit $failed

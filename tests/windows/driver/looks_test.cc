@@ -1,12 +1,16 @@
 // Pictures of the window in the driver's own process, for the reference
 // images (tests/windows/reference_images.sh compares them): at start, with
-// the start text scrolled to its end, and after the worked example. Taken
-// once the window is idle, from what it has drawn. Each goes to
-// $TROVANEL_CAPTURE_DIR/NAME.ppm; without that directory they are skipped.
+// the start text scrolled to its end, and after the worked example; the same
+// of each example exercise file. Taken once the window is idle, from what it
+// has drawn. Each goes to $TROVANEL_CAPTURE_DIR/NAME.ppm, an example's to
+// $TROVANEL_CAPTURE_DIR/EXAMPLE/NAME.ppm; without that directory they are
+// skipped.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdlib>
+#include <fstream>
+#include <iterator>
 #include <string>
 
 #include "tests/support/image.h"
@@ -51,26 +55,37 @@ class Looks : public ::testing::Test {
       GTEST_SKIP() << "TROVANEL_CAPTURE_DIR is not set";
     }
   }
-  void Keep(Session& session, const char* name) {
-    std::string path =
-        std::string(std::getenv("TROVANEL_CAPTURE_DIR")) + "/" + name + ".ppm";
+  static std::string Folder(const std::string& example) {
+    std::string folder = std::getenv("TROVANEL_CAPTURE_DIR");
+    if (!example.empty()) {
+      folder += "/" + example;
+      CreateDirectoryA(folder.c_str(), nullptr);
+    }
+    return folder;
+  }
+  static void Keep(Session& session, const std::string& folder,
+                   const char* name) {
+    std::string path = folder + "/" + name + ".ppm";
     EXPECT_TRUE(WritePpm(Capture(session.window().hwnd()), path)) << path;
+  }
+  static void KeepStartAndEnd(Session& session, const std::string& folder) {
+    Keep(session, folder, "start");
+    // The focus is in the message box: Down moves a line at a time, and at
+    // the end changes nothing.
+    Image shown = Capture(session.window().hwnd());
+    for (int line = 0; line < 100; ++line) {
+      session.Key("Down");
+      Image next = Capture(session.window().hwnd());
+      if (next == shown) break;
+      shown = next;
+    }
+    Keep(session, folder, "start_end");
   }
 };
 
 TEST_F(Looks, AtStartAndScrolledToTheEnd) {
   Session session;
-  Keep(session, "start");
-  // The focus is in the message box: Down moves a line at a time, and at the
-  // end changes nothing.
-  Image shown = Capture(session.window().hwnd());
-  for (int line = 0; line < 100; ++line) {
-    session.Key("Down");
-    Image next = Capture(session.window().hwnd());
-    if (next == shown) break;
-    shown = next;
-  }
-  Keep(session, "start_end");
+  KeepStartAndEnd(session, Folder(""));
 }
 
 TEST_F(Looks, AfterTheWorkedExample) {
@@ -81,7 +96,37 @@ TEST_F(Looks, AfterTheWorkedExample) {
   ASSERT_NE(worked, all.end());
   Session session;
   Play(session, *worked);
-  Keep(session, "worked_example");
+  Keep(session, Folder(""), "worked_example");
+}
+
+// Each example opened from its file (on drive Z:, the Linux root). Its
+// worked example takes the steps the Linux driver takes: option 2 (or the
+// last), the rows at a tenth and at three tenths of the list's height, then
+// the next option.
+TEST_F(Looks, TheExampleFiles) {
+  for (const std::string name : {"states-of-water", "cell-organelles"}) {
+    SCOPED_TRACE(name);
+    std::ifstream in(std::string("Z:") + TROVANEL_SOURCE_DIR + "/exercises/" +
+                         name + ".trovanel",
+                     std::ios::binary);
+    const trovanel::OpenedExercise opened(
+        std::string(std::istreambuf_iterator<char>(in), {}), name);
+    ASSERT_TRUE(opened.ok()) << opened.error();
+    const std::string folder = Folder(name);
+    {
+      Session session(opened.layout(), opened.exercise());
+      KeepStartAndEnd(session, folder);
+    }
+    const auto options = static_cast<int>(opened.exercise().options.size());
+    const auto rows = static_cast<int>(opened.exercise().descriptions.size());
+    const int first_option = std::min(2, options - 1);
+    Session session(opened.layout(), opened.exercise());
+    session.ClickOption(first_option);
+    session.ClickRow(0);
+    session.ClickRow(rows * 3 / 10);
+    session.ClickOption((first_option + 1) % options);
+    Keep(session, folder, "worked_example");
+  }
 }
 
 }  // namespace
