@@ -27,6 +27,9 @@ struct Exercise {
   // the description whose key equals the option's key.
   std::vector<std::string> option_keys;
   std::vector<std::string> description_keys;
+  // The language of the texts, a tag such as "bg" or "en", for a page to
+  // announce.
+  std::string language;
 
   bool operator==(const Exercise&) const = default;
 };
@@ -36,6 +39,11 @@ const Exercise& BuiltInExercise();
 
 // The description that is right for `option`, or -1.
 int RightDescription(const Exercise& exercise, size_t option);
+
+// What a search engine shows for a page of the exercise: its start text on
+// one line, cut at a blank with "…" when longer than kMaxSummaryChars.
+inline constexpr size_t kMaxSummaryChars = 160;
+std::string Summary(const Exercise& exercise);
 
 }  // namespace quiz
 

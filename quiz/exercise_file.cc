@@ -100,6 +100,47 @@ std::string Quoted(std::string_view text) {
   return quoted + "“";
 }
 
+// A language tag: two or three letters, then subtags of one to eight letters
+// or digits after hyphens ("bg", "en", "de-AT").
+bool IsLanguageTag(std::string_view tag) {
+  const auto is_letter = [](char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+  };
+  const auto is_letter_or_digit = [&](char c) {
+    return is_letter(c) || (c >= '0' && c <= '9');
+  };
+  for (bool primary = true;; primary = false) {
+    const size_t end = std::min(tag.find('-'), tag.size());
+    const std::string_view subtag = tag.substr(0, end);
+    const bool fits =
+        primary
+            ? subtag.size() >= 2 && subtag.size() <= 3 &&
+                  std::all_of(subtag.begin(), subtag.end(), is_letter)
+            : !subtag.empty() && subtag.size() <= 8 &&
+                  std::all_of(subtag.begin(), subtag.end(), is_letter_or_digit);
+    if (!fits) return false;
+    if (end == tag.size()) return true;
+    tag.remove_prefix(end + 1);
+  }
+}
+
+// Texts with a Cyrillic letter (U+0400 to U+04FF, led by the bytes 0xD0 to
+// 0xD3 in UTF-8) are taken as Bulgarian, any others as English.
+std::string LanguageOfTexts(const Exercise& exercise) {
+  const auto cyrillic = [](const std::string& text) {
+    return std::any_of(text.begin(), text.end(), [](char c) {
+      const auto byte = static_cast<unsigned char>(c);
+      return byte >= 0xD0 && byte <= 0xD3;
+    });
+  };
+  const bool any =
+      std::any_of(exercise.options.begin(), exercise.options.end(), cyrillic) ||
+      std::any_of(exercise.descriptions.begin(), exercise.descriptions.end(),
+                  cyrillic) ||
+      cyrillic(exercise.title_caption) || cyrillic(exercise.start_text);
+  return any ? "bg" : "en";
+}
+
 // Every line end as CR LF.
 std::string WithCrLf(std::string_view text) {
   std::string out;
@@ -207,7 +248,7 @@ class Reader {
 Exercise ReadExercise(const toml::table& root, const Reader& reader) {
   reader.OnlyKnownKeys(root, {"window-title", "title", "group", "list-heading",
                               "start-text", "missing-choice", "correct",
-                              "wrong", "option", "description"});
+                              "wrong", "option", "description", "language"});
   Exercise exercise;
   exercise.window_title = reader.Text(root, "window-title", kMaxCaptionChars);
   exercise.title_caption = reader.Text(root, "title", kMaxCaptionChars);
@@ -265,6 +306,17 @@ Exercise ReadExercise(const toml::table& root, const Reader& reader) {
     }
     exercise.option_keys.push_back(std::to_string(found - names.begin()));
     exercise.options.push_back(std::move(text));
+  }
+
+  if (root.get("language") == nullptr) {
+    exercise.language = LanguageOfTexts(exercise);
+  } else {
+    exercise.language = reader.Text(root, "language", kMaxCaptionChars);
+    if (!IsLanguageTag(exercise.language)) {
+      reader.Fail(root.get("language")->source(),
+                  Quoted("language") +
+                      " трябва да е код на език, например „bg“ или „en“");
+    }
   }
   return exercise;
 }

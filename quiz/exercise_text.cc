@@ -5,7 +5,7 @@
 namespace quiz {
 namespace {
 
-constexpr std::string_view kFirstLine = "trovanel-exercise 1";
+constexpr std::string_view kFirstLine = "trovanel-exercise 2";
 
 void Put(std::string_view field, std::string& out) {
   for (char c : field) {
@@ -79,7 +79,7 @@ std::string WriteExerciseText(const Exercise& exercise) {
        {&exercise.window_title, &exercise.title_caption,
         &exercise.frame_caption, &exercise.list_heading, &exercise.start_text,
         &exercise.missing_choice_message, &exercise.correct_message,
-        &exercise.wrong_message}) {
+        &exercise.wrong_message, &exercise.language}) {
     Put(*field, out);
   }
   PutList(exercise.options, out);
@@ -98,7 +98,7 @@ std::optional<Exercise> ReadExerciseText(std::string_view text) {
        {&exercise.window_title, &exercise.title_caption,
         &exercise.frame_caption, &exercise.list_heading, &exercise.start_text,
         &exercise.missing_choice_message, &exercise.correct_message,
-        &exercise.wrong_message}) {
+        &exercise.wrong_message, &exercise.language}) {
     if (!reader.Next(field)) return std::nullopt;
   }
   if (!reader.NextList(&exercise.options) ||

@@ -3,12 +3,16 @@
 
   icon_convert.py --png OUT.png SOURCE.xpm   32-bit RGBA PNG (Linux desktops)
   icon_convert.py --ico OUT.ico SOURCE.xpm   one 8-bit (256-colour) image (Windows)
+  icon_convert.py --data-uri-header OUT.h SOURCE.xpm
+                                             the PNG as a data: address in a C++
+                                             header (kIconDataUri), for a page in one file
 
 Standard library only. Reads the XPM subset we write: one string per line, a
 "c" key per colour, colours as #RGB / #RRGGBB / #RRRRGGGGBBBB or None.
 """
 
 import argparse
+import base64
 import re
 import struct
 import sys
@@ -114,6 +118,7 @@ def main(argv):
     group = parser.add_mutually_exclusive_group(required=True)
     group.add_argument("--png", metavar="OUT")
     group.add_argument("--ico", metavar="OUT")
+    group.add_argument("--data-uri-header", metavar="OUT")
     parser.add_argument("source", metavar="SOURCE.xpm")
     args = parser.parse_args(argv)
     try:
@@ -121,11 +126,18 @@ def main(argv):
             width, height, pixels = read_xpm(source.read())
         if args.ico and (width > 256 or height > 256):
             raise XpmError("an icon image is at most 256 x 256")
-        data = png_bytes(width, height, pixels) if args.png else ico_bytes(width, height, pixels)
+        if args.ico:
+            data = ico_bytes(width, height, pixels)
+        else:
+            data = png_bytes(width, height, pixels)
+        if args.data_uri_header:
+            uri = "data:image/png;base64," + base64.b64encode(data).decode("ascii")
+            data = (f"// Made by icon_convert.py from {args.source.rsplit('/', 1)[-1]}.\n"
+                    f'inline constexpr char kIconDataUri[] = "{uri}";\n').encode("ascii")
     except (OSError, ValueError, XpmError) as error:
         print(f"icon_convert: {args.source}: {error}", file=sys.stderr)
         return 1
-    with open(args.png or args.ico, "wb") as out:
+    with open(args.png or args.ico or args.data_uri_header, "wb") as out:
         out.write(data)
     return 0
 

@@ -26,13 +26,17 @@ EM_JS(char*, TrovanelExerciseParameter, (), {
   return name === null ? 0 : allocateUTF8(name);
 });
 
-// Puts the title, the style and the form of a page written by PageMarkup in
-// place of the page's own; the built-in exercise's description goes.
+// Puts the language, title, description, style and form of a page written by
+// PageMarkup in place of the page's own.
 EM_JS(void, TrovanelShowPage, (const char* html), {
   const made = new DOMParser().parseFromString(UTF8ToString(html), 'text/html');
+  document.documentElement.lang = made.documentElement.lang;
   document.title = made.title;
-  const described = document.querySelector('meta[name="description"]');
-  if (described) described.remove();
+  const described = 'meta[name="description"]';
+  const own = document.querySelector(described);
+  if (own) own.remove();
+  const description = made.querySelector(described);
+  if (description) document.head.append(document.adoptNode(description));
   document.querySelector('style').textContent =
       made.querySelector('style').textContent;
   document.querySelector('.form').replaceWith(
@@ -76,12 +80,14 @@ void Show(const std::optional<std::string>& bytes) {
   }
   app = std::make_unique<trovanel::TrovanelApp>(opened->layout(),
                                                 opened->exercise());
-  TrovanelShowPage(forms::web::PageMarkup(app->form(), {.language = "bg",
-                                                        .description = "",
-                                                        .script = "",
-                                                        .module = "",
-                                                        .icon = kIcon})
-                       .c_str());
+  const std::string summary = quiz::Summary(opened->exercise());
+  const std::string page = forms::web::PageMarkup(
+      app->form(), {.language = opened->exercise().language,
+                    .description = summary,
+                    .script = "",
+                    .module = "",
+                    .icon = kIcon});
+  TrovanelShowPage(page.c_str());
   forms::web::RunForm(app->form(), kIcon);
 }
 

@@ -23,6 +23,12 @@ EM_JS(char*, TrovanelElementText, (const char* id), {
   return element ? allocateUTF8(element.textContent) : 0;
 });
 
+// The icon the tool wrote into the page, in memory the caller frees.
+EM_JS(char*, TrovanelPageIcon, (), {
+  const link = document.querySelector('link[rel=icon]');
+  return allocateUTF8(link ? link.href : 'data:,');
+});
+
 int main() {
   std::unique_ptr<char, void (*)(void*)> text(
       TrovanelElementText(forms::web::kPageDataId), &std::free);
@@ -36,5 +42,7 @@ int main() {
   static const quiz::Exercise exercise = std::move(*read);
   static const trovanel::ExerciseLayout layout(exercise);
   static trovanel::TrovanelApp app(layout.description(), exercise);
-  return forms::web::RunForm(app.form(), "data:,");
+  const std::unique_ptr<char, void (*)(void*)> icon(TrovanelPageIcon(),
+                                                    &std::free);
+  return forms::web::RunForm(app.form(), icon.get());
 }

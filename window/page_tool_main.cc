@@ -13,6 +13,7 @@
 #include <string>
 
 #include "forms/web/page_markup.h"
+#include "icon_data_uri.h"
 #include "quiz/exercise_text.h"
 #include "window/opened_exercise.h"
 #include "window/trovanel_app.h"
@@ -65,12 +66,13 @@ int main(int argc, char** argv) {
   trovanel::TrovanelApp app(opened.layout(), opened.exercise());
   app.Load();  // the page opens in the state the window opens in
   const std::string data = quiz::WriteExerciseText(opened.exercise());
+  const std::string summary = quiz::Summary(opened.exercise());
   const std::string page = forms::web::PageMarkup(
-      app.form(), {.language = "bg",
-                   .description = "",  // a teacher's file has none
+      app.form(), {.language = opened.exercise().language,
+                   .description = summary,
                    .script = "",
                    .module = "",
-                   .icon = "data:,",
+                   .icon = kIconDataUri,
                    .inline_script = *module,
                    .data = data});
   std::ofstream out(out_file, std::ios::binary);

@@ -162,6 +162,8 @@ TEST(ExerciseFileTest, EachFaultIsNamedWhereItIs) {
       {Replaced("name = \"едно\"", "name = \"две\""), 19, 8,
        "името „две“ е дадено на две описания"},
       {Replaced("\"Първи\"", "\"Пър\\nви\""), 10, 8, "трябва да е на един ред"},
+      {"language = \"bg_BG\"\n" + std::string(kSmall), 1, 12,
+       "„language“ трябва да е код на език"},
   };
   for (const BadFile& bad : cases) {
     const ExerciseError error = ErrorOf(ParseExercise(bad.text, "урок.trovanel"));
@@ -187,7 +189,27 @@ TEST(ExerciseTextTest, CarriesEveryTextThroughHtmlAndBack) {
             BuiltInExercise());
   EXPECT_EQ(ReadExerciseText(text.substr(0, text.size() - 2)), std::nullopt);
   EXPECT_EQ(ReadExerciseText(text + "x\n"), std::nullopt);
-  EXPECT_EQ(ReadExerciseText("trovanel-exercise 2\n"), std::nullopt);
+  EXPECT_EQ(ReadExerciseText("trovanel-exercise 1\n"), std::nullopt);
+}
+
+// What a page announces: the language given, else Bulgarian for texts with
+// Cyrillic letters and English for others; the start text as its summary.
+TEST(ExerciseFileTest, LanguageIsGivenOrTakenFromTheLetters) {
+  EXPECT_EQ(Loaded(kSmall).language, "bg");
+  EXPECT_EQ(Loaded(trovanel_test::ExampleFile("states-of-water")).language,
+            "en");
+  EXPECT_EQ(Loaded("language = \"de-AT\"\n" + std::string(kSmall)).language,
+            "de-AT");
+  EXPECT_EQ(Loaded(trovanel_test::ExampleFile("horse-gaits")).language,
+            BuiltInExercise().language);
+}
+
+TEST(ExerciseTest, SummaryIsTheStartTextOnOneLineCutAtABlank) {
+  Exercise exercise;
+  exercise.start_text = "  Едно  две\r\nтри\r\n";
+  EXPECT_EQ(Summary(exercise), "Едно две три");
+  exercise.start_text = Repeated("дума ", 40);
+  EXPECT_EQ(Summary(exercise), Repeated("дума ", 31) + "дума…");
 }
 
 }  // namespace

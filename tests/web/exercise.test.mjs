@@ -12,12 +12,12 @@ import { gzipSync } from 'node:zlib';
 
 import { axeViolations, launchBrowser, openPage, servePage } from './support/browser.mjs';
 import { PageDriver } from './support/page_driver.mjs';
-import { kDist, kRoot } from './support/paths.mjs';
+import { kDist, kPageTool as kTool, kRoot } from './support/paths.mjs';
 import { playScenario, readExerciseScenarios } from './support/scenarios.mjs';
 
-const kTool = join(kRoot, 'build-web', 'host', 'window', 'trovanel-page');
 const kExamples = join(kRoot, 'exercises');
 const kPlayed = ['states-of-water', 'cell-organelles'];
+const kLanguages = { 'states-of-water': 'en', 'cell-organelles': 'bg' };
 
 // The page's folder with the example files and a bad one beside it.
 const folder = mkdtempSync(join(tmpdir(), 'trovanel-exercises-'));
@@ -52,7 +52,10 @@ describe('?exercise= beside the page', () => {
       assert.equal(await page.getByRole('main').count(), 1);
       assert.equal(await page.getByRole('heading', { level: 1 }).textContent(),
                    text.match(/^title = "(.*)"$/m)[1]);
-      assert.equal(await page.locator('meta[name="description"]').count(), 0);
+      // Its own language and description, not the built-in exercise's.
+      assert.equal(await page.evaluate(() => document.documentElement.lang), kLanguages[name]);
+      assert.ok(text.includes((await page.locator('meta[name="description"]')
+        .getAttribute('content')).slice(0, 40)));
       assert.deepEqual(await axeViolations(page), []);
       await play(page, scenarioOf(name));
       assert.deepEqual(errors, []);
@@ -92,6 +95,10 @@ test('a one-file page works opened from disk, within 120 KB compressed', async (
   execFileSync(kTool, [join(kExamples, 'states-of-water.trovanel'), '-o', file]);
   assert.ok(gzipSync(readFileSync(file)).length <= 120 * 1024);
   const { page, context, errors } = await openPage(session.browser, pathToFileURL(file).href);
+  assert.equal(await page.evaluate(() => document.documentElement.lang), 'en');
+  assert.match(await page.locator('link[rel="icon"]').getAttribute('href'), /^data:image\/png;base64,/);
+  assert.match(await page.locator('meta[name="description"]').getAttribute('content'),
+               /^Water is found in three states\. Choose/);
   await play(page, scenarioOf('states-of-water'));
   assert.deepEqual(errors, []);
   await context.close();
