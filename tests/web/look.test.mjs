@@ -1,15 +1,19 @@
 // The page's look at 100 % zoom against reviewed pictures in reference/:
-// its texts, places, colours and font in two states. A mismatch leaves the
-// actual picture and a difference picture in build-web/test-output/look/.
+// its texts, places, colours and font in two states; the same of the example
+// exercises' one-file pages. A mismatch leaves the actual picture and a
+// difference picture in build-web/test-output/look/.
 import assert from 'node:assert/strict';
-import { existsSync, mkdirSync, readFileSync, writeFileSync } from 'node:fs';
+import { execFileSync } from 'node:child_process';
+import { existsSync, mkdirSync, mkdtempSync, readFileSync, writeFileSync } from 'node:fs';
+import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { test } from 'node:test';
+import { pathToFileURL } from 'node:url';
 
 import { openPage, pageSession } from './support/browser.mjs';
 import { comparePictures } from './support/images.mjs';
 import { PageDriver } from './support/page_driver.mjs';
-import { kOutput } from './support/paths.mjs';
+import { kOutput, kPageTool, kRoot } from './support/paths.mjs';
 
 // A pixel differs when a channel is off by more than 16 of 255; at most 100
 // of the 527 x 345 may differ (text edges of another build of the same
@@ -52,4 +56,28 @@ test('the page at start and after one answer looks as reviewed', async () => {
   await driver.clickOption(3);
   await expectLook(page, 'answered');
   await context.close();
+});
+
+// Each opened from disk at the size of its form, answered as the Linux
+// driver answers it: option 2 (or the last), the rows at a tenth and at three
+// tenths of the list, the next option.
+test('the example exercises\' one-file pages look as reviewed', async () => {
+  const folder = mkdtempSync(join(tmpdir(), 'trovanel-look-'));
+  for (const [name, options, rows] of [['states-of-water', 3, 4], ['cell-organelles', 8, 8]]) {
+    const file = join(folder, `${name}.html`);
+    execFileSync(kPageTool, [join(kRoot, 'exercises', `${name}.trovanel`), '-o', file]);
+    const { page, context } = await openPage(session.browser, pathToFileURL(file).href,
+                                             { width: 1024, height: 720 });
+    const form = await page.locator('.form').boundingBox();
+    await page.setViewportSize({ width: Math.ceil(form.width), height: Math.ceil(form.height) });
+    await expectLook(page, `${name}-start`);
+    const driver = new PageDriver(page);
+    const first = Math.min(2, options - 1);
+    await driver.clickOption(first);
+    await driver.clickRow(0);
+    await driver.clickRow(Math.floor(rows * 3 / 10));
+    await driver.clickOption((first + 1) % options);
+    await expectLook(page, `${name}-answered`);
+    await context.close();
+  }
 });
