@@ -50,8 +50,9 @@ windows: deps
 	JOBS=$(JOBS) bash tools/build-windows.sh
 
 # The Debian package of the Linux program and the Windows download, in
-# build/packages/.
-package: configure windows
+# build/packages/. The package holds the one-file page's module from the web
+# build.
+package: configure windows web
 	cmake --build build -j $(JOBS) --target trovanel_package_contents \
 	  trovanel_windows_download
 	cd build && cpack >/dev/null
@@ -64,7 +65,7 @@ WEB_ENV := NODE_PATH=/usr/share/nodejs EMSDK_PYTHON=/usr/bin/python3
 web: deps
 	cmake -S . -B build-web/host -DCMAKE_BUILD_TYPE=Release \
 	  -DTROVANEL_BACKEND=none -DTROVANEL_TESTS=OFF \
-	  -DTROVANEL_ONE_FILE_MODULE=$(CURDIR)/build-web/one-file/trovanel-one-file.js \
+	  -DTROVANEL_PAGE_TOOL_MODULE=$(CURDIR)/build-web/one-file/trovanel-one-file.js \
 	  >/dev/null
 	cmake --build build-web/host -j $(JOBS) --target trovanel_page trovanel-page
 	$(WEB_ENV) emcmake cmake -S . -B build-web -DCMAKE_BUILD_TYPE=MinSizeRel \

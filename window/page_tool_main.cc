@@ -3,14 +3,17 @@
 //   trovanel-page FILE.trovanel -o PAGE.html [--module ONE_FILE_MODULE.js]
 // The markup is written from the exercise's layout, as the built-in page's
 // is; the module (built into one script, its WebAssembly inside) is inlined
-// and reads the exercise from the page.
+// and reads the exercise from the page. Without --module it is the module
+// this build was made with, or the one installed beside the program.
 
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "forms/web/page_markup.h"
 #include "icon_data_uri.h"
@@ -28,12 +31,26 @@ std::optional<std::string> ReadFile(const char* path) {
   return bytes;
 }
 
+// `argv0` stands for the program where /proc is not mounted (a bare root).
+std::string DefaultModule(const char* argv0) {
+  constexpr std::string_view kBuildsModule = TROVANEL_PAGE_TOOL_MODULE;
+  if (!kBuildsModule.empty()) return std::string(kBuildsModule);
+  std::error_code error;
+  std::filesystem::path program =
+      std::filesystem::read_symlink("/proc/self/exe", error);
+  if (error) program = argv0;
+  return (program.parent_path() / TROVANEL_MODULE_FROM_PROGRAM)
+      .lexically_normal()
+      .string();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   const char* exercise_file = nullptr;
   const char* out_file = nullptr;
-  const char* module_file = TROVANEL_ONE_FILE_MODULE;
+  const std::string default_module = DefaultModule(argv[0]);
+  const char* module_file = default_module.c_str();
   for (int i = 1; i < argc; ++i) {
     if (std::strcmp(argv[i], "-o") == 0 && i + 1 < argc) {
       out_file = argv[++i];

@@ -2,14 +2,18 @@
 # The Debian package as a school's administrator meets it: installed with apt
 # in a clean Debian 12 root, the installed program started there by a pupil
 # (an unprivileged user) on the test's X display, answered once and closed
-# with status 0, drawing exactly what the tested build draws; then the package
-# purged, leaving the root as it was. Needs root and the Debian archive, and
-# DISPLAY (run it under xvfb_run.py); without them it reports a skip (77).
-#   clean_root_test.sh PACKAGE BUILT_PROGRAM DRIVER
+# with status 0, drawing exactly what the tested build draws; a teacher's
+# one-file page made there as the build makes it; then the package purged,
+# leaving the root as it was. Needs root and the Debian archive, and DISPLAY
+# (run it under xvfb_run.py); without them it reports a skip (77).
+#   clean_root_test.sh PACKAGE BUILT_PROGRAM DRIVER BUILT_PAGE_TOOL PAGE_MODULE
 set -euo pipefail
 package=$(realpath "$1")
 built_program=$2
 driver=$3
+built_page_tool=$4
+page_module=$5
+example=$(cd "$(dirname "$0")/../.." && pwd)/exercises/states-of-water.trovanel
 
 skip() {
   echo "skipped: $*"
@@ -86,7 +90,8 @@ snapshot >"$work/before"
 in_root "${apt[@]}" install -y --no-install-recommends \
   "/tmp/$(basename "$package")" >"$work/install.log" 2>&1 ||
   { cat "$work/install.log"; fail "apt-get install failed"; }
-for file in bin/trovanel share/man/man1/trovanel.1.gz \
+for file in bin/trovanel share/man/man1/trovanel.1.gz bin/trovanel-page \
+            share/man/man1/trovanel-page.1.gz share/trovanel/trovanel-one-file.js \
             share/doc/trovanel/copyright share/doc/trovanel/changelog.gz \
             share/applications/example.trovanel.Trovanel.desktop \
             share/metainfo/example.trovanel.Trovanel.metainfo.xml \
@@ -132,6 +137,18 @@ if ! diff -rq "$work/installed" "$work/built"; then
   fail "the installed program draws otherwise than the build: the captures" \
     "are in $PWD/installed and $PWD/built"
 fi
+
+# The installed tool finds its module and writes, for the pupil's user, the
+# very page the build's tool writes with the build's module.
+cp "$example" "$root/tmp/pupil/"
+chroot --userspec=65534:65534 "$root" /usr/bin/trovanel-page \
+  "/tmp/pupil/$(basename "$example")" -o /tmp/pupil/page.html ||
+  fail "trovanel-page failed in the root"
+"$built_page_tool" "$example" -o "$work/page.html" --module "$page_module"
+cmp "$root/tmp/pupil/page.html" "$work/page.html" ||
+  fail "the installed trovanel-page writes another page than the build's"
+grep -q '<html lang="en">' "$work/page.html" ||
+  fail "the page of an English exercise is not announced as English"
 
 in_root "${apt[@]}" purge --autoremove -y trovanel >"$work/purge.log" 2>&1 ||
   { cat "$work/purge.log"; fail "apt-get purge failed"; }
