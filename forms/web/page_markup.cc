@@ -159,7 +159,15 @@ std::string PageMarkup(const Form& form, const PageFiles& files) {
                  ">", files.data, "</script>\n"});
   }
   if (!files.inline_script.empty()) {
-    html += Cat({"<script>", files.inline_script, "</script>\n"});
+    // Kept as text and started after the first frame: parsed at once, the
+    // script would hold back the form's first paint.
+    html += Cat({R"(<script type="text/plain")", Attribute("id", kPageModuleId),
+                 ">", files.inline_script, "</script>\n<script>",
+                 "requestAnimationFrame(()=>setTimeout(()=>{"
+                 "const s=document.createElement('script');"
+                 "s.textContent=document.getElementById('",
+                 kPageModuleId, "').textContent;document.body.append(s)}))",
+                 "</script>\n"});
   }
   return html + "</body>\n</html>\n";
 }

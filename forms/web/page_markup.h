@@ -17,13 +17,15 @@ struct PageFiles {
   std::string_view module;       // its WebAssembly, fetched early
   std::string_view icon;         // a PNG
   // A page in one file: the module's whole script, inlined after the form
-  // (script and module are then not used), and plain text for the module
+  // and started once the form has painted (script and module are then not
+  // used; it must not contain "</script"), and plain text for the module
   // to read from the element kPageDataId (it must not contain "<").
   std::string_view inline_script = {};
   std::string_view data = {};
 };
 
 inline constexpr const char* kPageDataId = "page-data";
+inline constexpr const char* kPageModuleId = "page-module";
 
 // The whole page of a form: every visible control as a positioned element
 // with its texts and the model's present state, so that the browser paints the

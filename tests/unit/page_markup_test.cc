@@ -92,7 +92,8 @@ TEST(OneFilePageTest, AnotherExerciseKeepsTheLandmarkTheHeadingAndTheNames) {
   EXPECT_NE(page.find(R"(aria-label=")" + std::string(quiz::kMessageBoxName)),
             std::string::npos);
   EXPECT_NE(page.find("</main>\n<script type=\"text/plain\" id=\"page-data\">"
-                      "exercise</script>\n<script>run()</script>\n</body>"),
+                      "exercise</script>\n<script type=\"text/plain\" "
+                      "id=\"page-module\">run()</script>\n<script>"),
             std::string::npos);
   EXPECT_EQ(page.find("<meta name=\"description\""), std::string::npos);
   EXPECT_EQ(page.find("<script defer"), std::string::npos);
