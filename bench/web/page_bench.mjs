@@ -1,10 +1,13 @@
 // The page's first contentful paint and the moment its controls work (the
 // module has bound to the form) against a floor page: one line of text in
-// the same font, served the same way. Medians of interleaved loads, each in
-// a fresh browser context, in headless Chromium.
-//   node bench/web/page_bench.mjs [RUNS]   (BENCH_SAMPLES=1 prints every load)
+// the same font, served the same way; and teachers' one-file pages opened
+// from disk against the floor page opened from disk. Medians of interleaved
+// loads, each in a fresh browser context, in headless Chromium.
+//   node bench/web/page_bench.mjs [RUNS] [ONE_FILE_PAGE.html...]
+//   (BENCH_SAMPLES=1 prints every load)
 import { copyFileSync, mkdirSync } from 'node:fs';
-import { join } from 'node:path';
+import { basename, join, resolve } from 'node:path';
+import { pathToFileURL } from 'node:url';
 
 import { launchBrowser, servePage } from '../../tests/web/support/browser.mjs';
 import { kRoot } from '../../tests/web/support/paths.mjs';
@@ -40,32 +43,48 @@ const web = join(kRoot, 'build-web');
 mkdirSync(join(web, 'floor'), { recursive: true });
 copyFileSync(new URL('floor.html', import.meta.url), join(web, 'floor', 'index.html'));
 const [server, browser] = await Promise.all([servePage(web), launchBrowser()]);
-try {
+const oneFilePages = process.argv.slice(3);
+const verdict = (ratio, goal) => `${ratio.toFixed(2)} x (goal at most ${goal} x: ${ratio <= goal ? 'met' : 'MISSED'})`;
+const ms = (value) => `${value.toFixed(1)} ms`.padStart(9);
+
+// Loads the page and its floor in turn, `kRuns` times each; their medians.
+async function compare(pageUrl, floorUrl) {
   const page = { paint: [], live: [] };
   const floor = { paint: [] };
-  await load(browser, `${server.url}dist/`, true);  // warms the browser and the disk
+  await load(browser, pageUrl, true);  // warms the browser and the disk
   for (let run = 0; run < kRuns; ++run) {
     // Alternate which goes first, so neither always meets a fresher browser.
     const order = run % 2 ? ['floor', 'page'] : ['page', 'floor'];
     for (const which of order) {
       if (which === 'page') {
-        const times = await load(browser, `${server.url}dist/`, true);
+        const times = await load(browser, pageUrl, true);
         page.paint.push(times.paint);
         page.live.push(times.live);
       } else {
-        floor.paint.push((await load(browser, `${server.url}floor/`, false)).paint);
+        floor.paint.push((await load(browser, floorUrl, false)).paint);
       }
     }
   }
   if (process.env.BENCH_SAMPLES) console.log(JSON.stringify({ page, floor }));
-  const floorPaint = median(floor.paint);
-  const paint = median(page.paint);
-  const live = median(page.live);
-  const verdict = (ratio, goal) => `${ratio.toFixed(2)} x (goal at most ${goal} x: ${ratio <= goal ? 'met' : 'MISSED'})`;
+  return { floor: median(floor.paint), paint: median(page.paint), live: median(page.live) };
+}
+
+function report(what, floorWhat, times) {
+  console.log(`  ${floorWhat}, first contentful paint ${ms(times.floor)}`);
+  console.log(`  ${what}, first contentful paint ${ms(times.paint)}   ${verdict(times.paint / times.floor, kPaintGoal)}`);
+  console.log(`  ${what}, controls working       ${ms(times.live)}   ${verdict(times.live / times.floor, kLiveGoal)}`);
+}
+
+try {
   console.log(`page, headless Chromium, ${kRuns} interleaved loads each, medians:`);
-  console.log(`  floor page, first contentful paint   ${floorPaint.toFixed(1)} ms`);
-  console.log(`  page, first contentful paint         ${paint.toFixed(1)} ms   ${verdict(paint / floorPaint, kPaintGoal)}`);
-  console.log(`  page, controls working (module bound) ${live.toFixed(1)} ms   ${verdict(live / floorPaint, kLiveGoal)}`);
+  report('page, served        ', 'floor page, served  ',
+         await compare(`${server.url}dist/`, `${server.url}floor/`));
+  for (const file of oneFilePages) {
+    console.log(`  ${basename(file)}, a one-file page opened from disk:`);
+    report('one-file page, disk ', 'floor page, disk    ',
+           await compare(pathToFileURL(resolve(file)).href,
+                         new URL('floor.html', import.meta.url).href));
+  }
 } finally {
   await browser.close();
   await server.close();
