@@ -123,6 +123,16 @@ std::string ElementOf(const Form& form, const Control& control) {
   return "";
 }
 
+// A one-file page's module is kept as text and started once the form's first
+// frame is out: parsed at once, the script would hold back the first paint.
+constexpr std::string_view kModuleAsText =
+    R"(<script type="text/plain" id="page-module">)";
+constexpr std::string_view kStartModuleAfterFirstFrame =
+    "<script>requestAnimationFrame(()=>setTimeout(()=>{"
+    "const s=document.createElement('script');"
+    "s.textContent=document.getElementById('page-module').textContent;"
+    "document.body.append(s)}))</script>\n";
+
 }  // namespace
 
 std::string PageMarkup(const Form& form, const PageFiles& files) {
@@ -159,15 +169,8 @@ std::string PageMarkup(const Form& form, const PageFiles& files) {
                  ">", files.data, "</script>\n"});
   }
   if (!files.inline_script.empty()) {
-    // Kept as text and started after the first frame: parsed at once, the
-    // script would hold back the form's first paint.
-    html += Cat({R"(<script type="text/plain")", Attribute("id", kPageModuleId),
-                 ">", files.inline_script, "</script>\n<script>",
-                 "requestAnimationFrame(()=>setTimeout(()=>{"
-                 "const s=document.createElement('script');"
-                 "s.textContent=document.getElementById('",
-                 kPageModuleId, "').textContent;document.body.append(s)}))",
-                 "</script>\n"});
+    html += Cat({kModuleAsText, files.inline_script, "</script>\n",
+                 kStartModuleAfterFirstFrame});
   }
   return html + "</body>\n</html>\n";
 }

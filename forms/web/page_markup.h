@@ -25,7 +25,6 @@ struct PageFiles {
 };
 
 inline constexpr const char* kPageDataId = "page-data";
-inline constexpr const char* kPageModuleId = "page-module";
 
 // The whole page of a form: every visible control as a positioned element
 // with its texts and the model's present state, so that the browser paints the
