@@ -104,13 +104,21 @@ screenshot: build web
 	bash tools/screenshot.sh
 	node tools/page_screenshot.mjs docs/page.png
 
-# Takes the window's reference images again (tests/reference/linux and, under
-# Wine, tests/reference/windows): look at each before committing it.
+# Takes the window's reference images again, of the built-in exercise and of
+# the examples (tests/reference/linux and, under Wine, tests/reference/windows):
+# look at each before committing it.
 reference-images: build
 	cmake --build build -j $(JOBS) --target trovanel_test_wm trovanel_drive
 	python3 tests/support/xvfb_run.py --wm build/tests/support/trovanel_test_wm \
 	  -- tests/gui/reference_images.sh build/trovanel \
 	  build/tests/gui/trovanel_drive build/tests/gui/reference-images --update
+	for example in states-of-water cell-organelles; do \
+	  TROVANEL_EXERCISE=$(CURDIR)/exercises/$$example.trovanel \
+	  TROVANEL_REFERENCES=$(CURDIR)/tests/reference/linux/$$example \
+	  python3 tests/support/xvfb_run.py --wm build/tests/support/trovanel_test_wm \
+	  -- tests/gui/reference_images.sh build/trovanel build/tests/gui/trovanel_drive \
+	  build/tests/gui/reference-images/$$example --update || exit 1; \
+	done
 	TROVANEL_UPDATE_REFERENCES=1 ctest --test-dir build \
 	  -R '^windows_reference_images$$' --output-on-failure
 
