@@ -1,6 +1,7 @@
 // Any bytes as an exercise file: the loader gives an exercise or a located
-// error, never a crash; an exercise gets a window that the forms runtime
-// accepts, whose controls lie within it when it is not too large.
+// error, never a crash; an exercise goes through a one-file page's text form
+// unchanged and gets a window that the forms runtime accepts, whose controls
+// lie within it when it is not too large.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -10,6 +11,7 @@
 #include "forms/core/form.h"
 #include "forms/core/geometry.h"
 #include "quiz/exercise_file.h"
+#include "quiz/exercise_text.h"
 #include "window/exercise_layout.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -30,6 +32,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   for (size_t option = 0; option < exercise.options.size(); ++option) {
     if (quiz::RightDescription(exercise, option) < 0) std::abort();
+  }
+  if (quiz::ReadExerciseText(quiz::WriteExerciseText(exercise)) != exercise) {
+    std::abort();
   }
   const trovanel::ExerciseLayout layout(exercise);
   if (!layout.TooLarge().empty()) return 0;
