@@ -1,0 +1,459 @@
+// The exercise editor's page: the teacher's fields, kept in the browser's
+// storage, checked on every change by the module (the loader, the layout
+// rule and the page generator in C++), a preview that is the one-file page
+// itself, and the two downloads. After the page has loaded it sends and
+// fetches nothing.
+'use strict';
+
+(function() {
+  // The exercise's texts in the order of the file; the module numbers them so.
+  const kTexts = ['window-title', 'title', 'group', 'list-heading', 'start-text',
+                  'missing-choice', 'correct', 'wrong'];
+  const kMinRows = 2;
+  const kMaxRows = 8;
+  const kStorageKey = 'trovanel-editor';
+  const kDefaultFile = 'упражнение.trovanel';
+  const kPreviewTrials = 'editor-preview';
+
+  const $ = (id) => document.getElementById(id);
+  const status = $('status');
+  const frame = $('preview');
+  let module = null;
+  let moduleScript = null;
+  let fileName = kDefaultFile;
+  let touched = false;   // the teacher has changed something: faults are shown at the field
+  let preview = 'none';  // the one-file module in the preview: 'starting', 'live'
+
+  let invalidField = null;
+
+  function blankExercise() {
+    const texts = Object.fromEntries(kTexts.map((key) => [key, '']));
+    texts['missing-choice'] = 'Посочете две стойности!';
+    texts.correct = 'Правилно.';
+    texts.wrong = 'Грешка!';
+    return {texts, options: [{text: '', right: -1}, {text: '', right: -1}],
+            descriptions: ['', '']};
+  }
+
+  // ---- The module's functions, with texts as JavaScript strings.
+
+  function withText(text, action) {
+    const size = module.lengthBytesUTF8(text) + 1;
+    const pointer = module._malloc(size);
+    module.stringToUTF8(text, pointer, size);
+    try {
+      return action(pointer);
+    } finally {
+      module._free(pointer);
+    }
+  }
+
+  function sendExercise(exercise) {
+    module._EditorClear();
+    kTexts.forEach((key, field) =>
+      withText(exercise.texts[key], (text) => module._EditorSetText(field, text)));
+    for (const option of exercise.options) {
+      withText(option.text, (text) => module._EditorAddOption(text, option.right));
+    }
+    for (const description of exercise.descriptions) {
+      withText(description, (text) => module._EditorAddDescription(text));
+    }
+  }
+
+  function receivedExercise() {
+    const text = (pointer) => module.UTF8ToString(pointer);
+    const texts = Object.fromEntries(
+      kTexts.map((key, field) => [key, text(module._EditorText(field)).replace(/\r\n/g, '\n')]));
+    const options = [];
+    for (let i = 0; i < module._EditorOptionCount(); i++) {
+      options.push({text: text(module._EditorOptionText(i)), right: module._EditorOptionRight(i)});
+    }
+    const descriptions = [];
+    for (let i = 0; i < module._EditorDescriptionCount(); i++) {
+      descriptions.push(text(module._EditorDescriptionText(i)));
+    }
+    return {texts, options, descriptions};
+  }
+
+  // ---- The fields.
+
+  function textField(key) {
+    return $('f-' + key);
+  }
+
+  function rowsOf(table) {
+    return [...$(table).tBodies[0].rows];
+  }
+
+  function readExercise() {
+    const texts = Object.fromEntries(kTexts.map((key) => [key, textField(key).value]));
+    const options = rowsOf('options').map((row) => ({
+      text: row.querySelector('input').value,
+      right: Number(row.querySelector('select').value),
+    }));
+    const descriptions = rowsOf('descriptions').map((row) => row.querySelector('input').value);
+    return {texts, options, descriptions};
+  }
+
+  function button(text, label, action) {
+    const element = document.createElement('button');
+    element.type = 'button';
+    element.textContent = text;
+    element.setAttribute('aria-label', label);
+    element.title = label;
+    element.dataset.action = action;
+    return element;
+  }
+
+  // A row: its number as the row's header, the fields named after it, and
+  // the buttons that move and remove it.
+  function makeRow(kind, index, count, cells) {
+    const name = (kind === 'option' ? 'Вариант ' : 'Описание ') + (index + 1);
+    const row = document.createElement('tr');
+    const header = document.createElement('th');
+    header.scope = 'row';
+    header.textContent = index + 1;
+    row.append(header);
+    for (const cell of cells(name)) {
+      const td = document.createElement('td');
+      if (cell.tagName === 'INPUT') td.className = 'text';
+      td.append(cell);
+      row.append(td);
+    }
+    const moves = document.createElement('td');
+    moves.className = 'moves';
+    const up = button('↑', `Нагоре: ${name}`, 'up');
+    const down = button('↓', `Надолу: ${name}`, 'down');
+    const remove = button('✕', `Премахни: ${name}`, 'remove');
+    up.disabled = index === 0;
+    down.disabled = index === count - 1;
+    remove.disabled = count <= kMinRows;
+    moves.append(up, ' ', down, ' ', remove);
+    row.append(moves);
+    row.dataset.kind = kind;
+    row.dataset.index = index;
+    return row;
+  }
+
+  function input(value, label) {
+    const element = document.createElement('input');
+    element.value = value;
+    element.setAttribute('aria-label', label);
+    return element;
+  }
+
+  function descriptionChoices(select, descriptions, right) {
+    const none = new Option('— изберете —', '-1');
+    const choices = descriptions.map((text, row) => {
+      const shown = text.length > 40 ? text.slice(0, 40) + '…' : text;
+      return new Option(`${row + 1}. ${shown}`, String(row));
+    });
+    select.replaceChildren(none, ...choices);
+    select.value = String(right);
+  }
+
+  function showExercise(exercise) {
+    for (const key of kTexts) textField(key).value = exercise.texts[key];
+    const optionRows = exercise.options.map((option, index) =>
+      makeRow('option', index, exercise.options.length, (name) => {
+        const select = document.createElement('select');
+        select.setAttribute('aria-label', `Вярно описание: ${name}`);
+        descriptionChoices(select, exercise.descriptions, option.right);
+        return [input(option.text, name), select];
+      }));
+    $('options').tBodies[0].replaceChildren(...optionRows);
+    const descriptionRows = exercise.descriptions.map((text, index) =>
+      makeRow('description', index, exercise.descriptions.length,
+              (name) => [input(text, name)]));
+    $('descriptions').tBodies[0].replaceChildren(...descriptionRows);
+    $('add-option').disabled = exercise.options.length >= kMaxRows;
+    $('add-description').disabled = exercise.descriptions.length >= kMaxRows;
+  }
+
+  // The element a fault of the module's field path ("option.2.right") is in.
+  function fieldElement(path) {
+    const [table, index, key] = path.split('.');
+    if (kTexts.includes(table)) return textField(table);
+    const tables = {option: 'options', description: 'descriptions'};
+    if (!tables[table]) return null;
+    if (index === undefined) return $(table === 'option' ? 'add-option' : 'add-description');
+    const row = rowsOf(tables[table])[Number(index)];
+    if (!row) return null;
+    return row.querySelector(key === 'right' ? 'select' : 'input');
+  }
+
+  function fieldName(element) {
+    if (element.labels && element.labels.length) return element.labels[0].textContent;
+    return element.getAttribute('aria-label') || element.textContent;
+  }
+
+  function clearFault() {
+    if (!invalidField) return;
+    invalidField.removeAttribute('aria-invalid');
+    invalidField.removeAttribute('aria-describedby');
+    invalidField = null;
+    const shown = $('field-error');
+    if (shown) shown.remove();
+  }
+
+  function showFault(path, message) {
+    const element = fieldElement(path);
+    const where = element ? fieldName(element) + ': ' : '';
+    if (element && touched) {
+      if (invalidField !== element) clearFault();
+      let shown = $('field-error');
+      if (!shown) {
+        shown = document.createElement('p');
+        shown.id = 'field-error';
+        shown.className = 'error';
+      }
+      shown.textContent = message;
+      element.insertAdjacentElement('afterend', shown);
+      element.setAttribute('aria-invalid', 'true');
+      element.setAttribute('aria-describedby', 'field-error');
+      invalidField = element;
+    } else {
+      clearFault();
+    }
+    say(touched ? `Грешка – ${where}${message}` : 'Попълнете полетата на упражнението.',
+        touched);
+  }
+
+  function say(text, fault = false) {
+    if (status.textContent !== text) status.textContent = text;
+    status.classList.toggle('fault', fault);
+  }
+
+  // ---- The preview: the one-file page, its markup and exercise replaced in
+  // place and its module told to show them again.
+
+  function showPreview(page) {
+    const made = new DOMParser().parseFromString(page, 'text/html');
+    const doc = frame.contentDocument;
+    doc.title = made.title;
+    doc.querySelector('style').textContent = made.querySelector('style').textContent;
+    // Bound with the page inert, the form never takes the teacher's focus.
+    doc.body.inert = true;
+    doc.body.replaceChildren(doc.adoptNode(made.querySelector('.form')),
+                             doc.adoptNode(made.getElementById('page-data')));
+    const form = doc.querySelector('.form');
+    frame.style.width = form.offsetWidth + 2 + 'px';
+    frame.style.height = form.offsetHeight + 2 + 'px';
+    // A preview wider than its place scrolls, and the keyboard can scroll it.
+    const box = frame.parentNode;
+    if (box.scrollWidth > box.clientWidth || box.scrollHeight > box.clientHeight) {
+      box.tabIndex = 0;
+    } else {
+      box.removeAttribute('tabindex');
+    }
+    if (preview === 'live') {
+      frame.contentWindow._TrovanelShowPageExercise();
+      doc.body.inert = false;
+    } else if (preview === 'none') {
+      // Once started, the module shows whatever the page holds by then.
+      preview = 'starting';
+      frame.contentWindow.Module = {postRun: [() => {
+        preview = 'live';
+        doc.body.inert = false;
+      }]};
+      const script = doc.createElement('script');
+      script.textContent = moduleScript;
+      doc.body.append(script);
+    }
+  }
+
+  // ---- Checking and keeping the work.
+
+  function check() {
+    performance.mark(kPreviewTrials + '-start');
+    const exercise = readExercise();
+    localStorage.setItem(kStorageKey, JSON.stringify({fileName, touched, exercise}));
+    sendExercise(exercise);
+    const ok = module._EditorCheck() === 1;
+    $('save').disabled = !ok;
+    $('page').disabled = !ok;
+    frame.parentNode.parentNode.classList.toggle('stale', !ok);
+    if (!ok) {
+      showFault(module.UTF8ToString(module._EditorErrorField()),
+                module.UTF8ToString(module._EditorErrorMessage()));
+      return;
+    }
+    clearFault();
+    say('Упражнението е готово: опитайте го в прегледа и го изтеглете.');
+    showPreview(withText('', (none) => module.UTF8ToString(module._EditorPage(none))));
+    performance.measure(kPreviewTrials, kPreviewTrials + '-start');
+  }
+
+  function edited() {
+    touched = true;
+    check();
+  }
+
+  function load(exercise) {
+    showExercise(exercise);
+    check();
+  }
+
+  // ---- Rows: add, move, remove, with the focus kept where the teacher works.
+
+  function focusRow(kind, index, selector) {
+    const rows = rowsOf(kind === 'option' ? 'options' : 'descriptions');
+    const row = rows[Math.min(index, rows.length - 1)];
+    let target = row.querySelector(selector);
+    if (!target || target.disabled) target = row.querySelector('input');
+    target.focus();
+  }
+
+  function changeRows(kind, index, action) {
+    const exercise = readExercise();
+    const rows = kind === 'option' ? exercise.options : exercise.descriptions;
+    // Options follow their descriptions by row number.
+    const renumber = (map) => {
+      if (kind !== 'description') return;
+      for (const option of exercise.options) option.right = map(option.right);
+    };
+    let focusAt = index;
+    let selector = 'input';
+    let said;
+    const name = kind === 'option' ? 'Вариант' : 'Описание';
+    if (action === 'add') {
+      rows.push(kind === 'option' ? {text: '', right: -1} : '');
+      focusAt = rows.length - 1;
+      said = `Добавен е ред ${rows.length}.`;
+    } else if (action === 'remove') {
+      rows.splice(index, 1);
+      renumber((right) => (right === index ? -1 : right > index ? right - 1 : right));
+      said = `${name} ${index + 1} е премахнат${kind === 'option' ? '' : 'о'}.`;
+    } else {
+      const other = action === 'up' ? index - 1 : index + 1;
+      [rows[index], rows[other]] = [rows[other], rows[index]];
+      renumber((right) => (right === index ? other : right === other ? index : right));
+      focusAt = other;
+      selector = `[data-action=${action}]`;
+      said = `${name} ${index + 1} е преместен${kind === 'option' ? '' : 'о'} на ред ${other + 1}.`;
+    }
+    touched = true;
+    load(exercise);
+    focusRow(kind, focusAt, selector);
+    if (!status.classList.contains('fault')) say(said);
+  }
+
+  // ---- Files.
+
+  function download(text, name, type) {
+    const link = document.createElement('a');
+    link.href = URL.createObjectURL(new Blob([text], {type}));
+    link.download = name;
+    document.body.append(link);
+    link.click();
+    link.remove();
+    setTimeout(() => URL.revokeObjectURL(link.href), 0);
+  }
+
+  async function openFile(file) {
+    const bytes = new Uint8Array(await file.arrayBuffer());
+    const pointer = module._malloc(bytes.length + 1);
+    module.HEAPU8.set(bytes, pointer);
+    const opened = withText(file.name, (name) => module._EditorOpen(pointer, bytes.length, name));
+    module._free(pointer);
+    if (opened !== 1) {
+      say('Файлът не може да се отвори: ' + module.UTF8ToString(module._EditorFileError()), true);
+      return;
+    }
+    fileName = file.name.endsWith('.trovanel') ? file.name : file.name + '.trovanel';
+    touched = true;
+    load(receivedExercise());
+    if (!status.classList.contains('fault')) say(`Отворен е файлът „${file.name}“.`);
+  }
+
+  function bind() {
+    const form = $('fields');
+    form.addEventListener('input', (event) => {
+      if (event.target.closest('#descriptions')) {
+        // The options' choices show the descriptions as they are typed.
+        const descriptions = readExercise().descriptions;
+        for (const select of form.querySelectorAll('#options select')) {
+          descriptionChoices(select, descriptions, Number(select.value));
+        }
+      }
+      edited();
+    });
+    form.addEventListener('submit', (event) => event.preventDefault());
+    form.addEventListener('click', (event) => {
+      const action = event.target.dataset && event.target.dataset.action;
+      if (!action) return;
+      const row = event.target.closest('tr');
+      changeRows(row.dataset.kind, Number(row.dataset.index), action);
+    });
+    $('add-option').addEventListener('click', () => changeRows('option', 0, 'add'));
+    $('add-description').addEventListener('click', () => changeRows('description', 0, 'add'));
+    $('new').addEventListener('click', () => {
+      if (!confirm('Да се изчисти ли упражнението? Незаписаното в файл ще се загуби.')) return;
+      fileName = kDefaultFile;
+      touched = false;
+      load(blankExercise());
+      textField(kTexts[0]).focus();
+    });
+    $('open').addEventListener('click', () => $('open-file').click());
+    $('open-file').addEventListener('change', (event) => {
+      const [file] = event.target.files;
+      event.target.value = '';
+      if (file) openFile(file);
+    });
+    document.addEventListener('dragover', (event) => {
+      event.preventDefault();
+      event.dataTransfer.dropEffect = 'copy';
+    });
+    document.addEventListener('drop', (event) => {
+      event.preventDefault();
+      const [file] = event.dataTransfer.files;
+      if (file) openFile(file);
+    });
+    $('save').addEventListener('click', () =>
+      download(module.UTF8ToString(module._EditorFileText()), fileName, 'application/toml'));
+    $('page').addEventListener('click', () => {
+      const page = withText(moduleScript, (script) => module.UTF8ToString(module._EditorPage(script)));
+      download(page, fileName.replace(/\.trovanel$/, '') + '.html', 'text/html');
+    });
+    // Tab goes round the exercise, as in its window; Esc leaves the preview.
+    frame.contentWindow.addEventListener('keydown', (event) => {
+      if (event.key !== 'Escape') return;
+      event.stopImmediatePropagation();
+      $('preview-heading').focus();
+    }, true);
+  }
+
+  function storedWork() {
+    try {
+      const stored = JSON.parse(localStorage.getItem(kStorageKey));
+      if (stored && stored.exercise && stored.exercise.texts) return stored;
+    } catch (error) {
+      // Work that cannot be read back is no work: the editor starts afresh.
+    }
+    return null;
+  }
+
+  async function start() {
+    const frameLoaded = frame.contentDocument && frame.contentDocument.readyState === 'complete' &&
+                        frame.contentDocument.querySelector('style') ?
+      Promise.resolve() : new Promise((resolve) => frame.addEventListener('load', resolve, {once: true}));
+    const [loaded, script] = await Promise.all([
+      TrovanelEditor(),
+      fetch('trovanel-one-file.js').then((response) => response.text()),
+      frameLoaded,
+    ]);
+    module = loaded;
+    moduleScript = script;
+    bind();
+    const stored = storedWork();
+    if (stored) {
+      fileName = stored.fileName || kDefaultFile;
+      touched = Boolean(stored.touched);
+    }
+    load(stored ? stored.exercise : blankExercise());
+  }
+
+  start().catch((error) => {
+    say('Редакторът не може да започне: ' + error.message, true);
+  });
+})();
