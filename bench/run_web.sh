@@ -10,3 +10,4 @@ dist="$root/build-web/dist"
 size=$(cat "$dist/trovanel.js" "$dist/trovanel.wasm" | gzip -9 | wc -c)
 echo "page: trovanel.js + trovanel.wasm, $((size / 1024)) KiB gzip-compressed (goal at most 60 KiB)"
 node "$root/bench/web/page_bench.mjs" "${WEB_RUNS:-21}"
+node "$root/bench/web/editor_bench.mjs" "${EDITOR_RUNS:-101}"

@@ -268,8 +268,9 @@
     performance.mark(kPreviewTrials + '-start');
     const exercise = readExercise();
     localStorage.setItem(kStorageKey, JSON.stringify({fileName, touched, exercise}));
-    sendExercise(exercise);
-    const ok = module._EditorCheck() === 1;
+    // A blank exercise, untouched, waits for the teacher: nothing to check.
+    if (touched) sendExercise(exercise);
+    const ok = touched && module._EditorCheck() === 1;
     $('save').disabled = !ok;
     $('page').disabled = !ok;
     frame.parentNode.parentNode.classList.toggle('stale', !ok);
@@ -444,6 +445,8 @@
     ]);
     module = loaded;
     moduleScript = script;
+    // The fields are filled in a task of their own, after the module's start.
+    await new Promise((resolve) => setTimeout(resolve));
     bind();
     const stored = storedWork();
     if (stored) {
