@@ -34,6 +34,11 @@ async function openEditor(context) {
   return { page, context, errors, requests };
 }
 
+async function openFile(page, path) {
+  await page.setInputFiles('#open-file', path);
+  await page.waitForFunction(() => /Отворен/.test(document.getElementById('status').textContent));
+}
+
 // The fields as the teacher sees them.
 function fields(page) {
   return page.evaluate(() => ({
@@ -133,8 +138,7 @@ test('a 3-pair exercise written by keyboard alone works in the preview, as a one
   assert.match(filePath, /\.trovanel$/);
   const other = await openEditor(context);
   await other.page.evaluate(() => localStorage.clear());
-  await other.page.setInputFiles('#open-file', filePath);
-  await other.page.waitForFunction(() => /Отворен/.test(document.getElementById('status').textContent));
+  await openFile(other.page, filePath);
   assert.deepEqual(await fields(other.page), await fields(page));
 
   assert.deepEqual(requests.filter((url) => /^https?:/.test(url)), [], 'no request after the load');
@@ -144,8 +148,7 @@ test('a 3-pair exercise written by keyboard alone works in the preview, as a one
 
 test('an opened file shows the exercise as its page does, and the work outlives a reload', async () => {
   const { page, context, errors } = await openEditor();
-  await page.setInputFiles('#open-file', exampleFile('horse-gaits'));
-  await page.waitForFunction(() => /Отворен/.test(document.getElementById('status').textContent));
+  await openFile(page, exampleFile('horse-gaits'));
   // The page puts the focus on its first field as it opens: so does the test.
   await page.frameLocator('#preview').locator('.form:not([inert]) #Text1_0').focus();
   const box = await page.locator('#preview').boundingBox();
@@ -178,8 +181,7 @@ test('an opened file shows the exercise as its page does, and the work outlives 
 
 test('a missing text and an over-long description are shown at their fields and stop the downloads', async () => {
   const { page, context, errors } = await openEditor();
-  await page.setInputFiles('#open-file', exampleFile('cell-organelles'));
-  await page.waitForFunction(() => /Отворен/.test(document.getElementById('status').textContent));
+  await openFile(page, exampleFile('cell-organelles'));
   assert.equal((await fields(page)).options.length, 8);
   assert.deepEqual(await axeViolations(page), [], 'a full 8-pair exercise');
 
