@@ -17,12 +17,14 @@
 
   const $ = (id) => document.getElementById(id);
   const status = $('status');
-  const frame = $('preview');
+  const previewBox = document.querySelector('.preview .frame');
+  let frame = null;  // made with the first exercise that has no fault
   let module = null;
   let moduleScript = null;
   let fileName = kDefaultFile;
   let touched = false;   // the teacher has changed something: faults are shown at the field
   let preview = 'none';  // the one-file module in the preview: 'starting', 'live'
+  let pendingPage = null;  // shown once the frame has been made
 
   let invalidField = null;
 
@@ -227,7 +229,37 @@
   // ---- The preview: the one-file page, its markup and exercise replaced in
   // place and its module told to show them again.
 
+  // The preview's frame, made when first needed (an empty editor loads
+  // faster without it); `show` runs once its empty page has loaded.
+  function makeFrame(show) {
+    frame = document.createElement('iframe');
+    frame.id = 'preview';
+    frame.title = 'Преглед на упражнението';
+    frame.setAttribute('aria-describedby', 'preview-hint');
+    frame.srcdoc = '<!DOCTYPE html><html lang="bg"><head><meta charset="utf-8">' +
+                   '<title>Преглед</title><style></style></head><body></body></html>';
+    frame.addEventListener('load', () => {
+      // Tab goes round the exercise, as in its window; Esc leaves the preview.
+      frame.contentWindow.addEventListener('keydown', (event) => {
+        if (event.key !== 'Escape') return;
+        event.stopImmediatePropagation();
+        $('preview-heading').focus();
+      }, true);
+      preview = 'none';
+      show();
+    }, {once: true});
+    previewBox.replaceChildren(frame);
+  }
+
   function showPreview(page) {
+    if (!frame) {
+      preview = 'making';
+      makeFrame(() => showPreview(pendingPage));
+    }
+    if (preview === 'making') {
+      pendingPage = page;
+      return;
+    }
     const made = new DOMParser().parseFromString(page, 'text/html');
     const doc = frame.contentDocument;
     doc.title = made.title;
@@ -240,7 +272,7 @@
     frame.style.width = form.offsetWidth + 2 + 'px';
     frame.style.height = form.offsetHeight + 2 + 'px';
     // A preview wider than its place scrolls, and the keyboard can scroll it.
-    const box = frame.parentNode;
+    const box = previewBox;
     if (box.scrollWidth > box.clientWidth || box.scrollHeight > box.clientHeight) {
       box.tabIndex = 0;
     } else {
@@ -273,7 +305,7 @@
     const ok = touched && module._EditorCheck() === 1;
     $('save').disabled = !ok;
     $('page').disabled = !ok;
-    frame.parentNode.parentNode.classList.toggle('stale', !ok);
+    previewBox.parentNode.classList.toggle('stale', !ok);
     if (!ok) {
       showFault(module.UTF8ToString(module._EditorErrorField()),
                 module.UTF8ToString(module._EditorErrorMessage()));
@@ -416,12 +448,6 @@
       const page = withText(moduleScript, (script) => module.UTF8ToString(module._EditorPage(script)));
       download(page, fileName.replace(/\.trovanel$/, '') + '.html', 'text/html');
     });
-    // Tab goes round the exercise, as in its window; Esc leaves the preview.
-    frame.contentWindow.addEventListener('keydown', (event) => {
-      if (event.key !== 'Escape') return;
-      event.stopImmediatePropagation();
-      $('preview-heading').focus();
-    }, true);
   }
 
   function storedWork() {
@@ -435,13 +461,9 @@
   }
 
   async function start() {
-    const frameLoaded = frame.contentDocument && frame.contentDocument.readyState === 'complete' &&
-                        frame.contentDocument.querySelector('style') ?
-      Promise.resolve() : new Promise((resolve) => frame.addEventListener('load', resolve, {once: true}));
     const [loaded, script] = await Promise.all([
       TrovanelEditor(),
       fetch('trovanel-one-file.js').then((response) => response.text()),
-      frameLoaded,
     ]);
     module = loaded;
     moduleScript = script;
@@ -456,7 +478,15 @@
     load(stored ? stored.exercise : blankExercise());
   }
 
-  start().catch((error) => {
-    say('Редакторът не може да започне: ' + error.message, true);
-  });
+  // The module and the one-file module are fetched once the page has been
+  // drawn (or after a second, in a tab not shown): the teacher sees the
+  // editor first.
+  let started = false;
+  const startOnce = () => {
+    if (started) return;
+    started = true;
+    start().catch((error) => say('Редакторът не може да започне: ' + error.message, true));
+  };
+  new PerformanceObserver(() => setTimeout(startOnce)).observe({type: 'paint', buffered: true});
+  setTimeout(startOnce, 1000);
 })();
