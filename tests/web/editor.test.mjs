@@ -34,8 +34,20 @@ async function openEditor(context) {
   return { page, context, errors, requests };
 }
 
-async function openFile(page, path) {
-  await page.setInputFiles('#open-file', path);
+// Opens a file with the button's file chooser, or by dropping it on the page.
+async function openFile(page, path, { drop = false } = {}) {
+  if (drop) {
+    const bytes = [...readFileSync(path)];
+    const name = path.split('/').pop();
+    const dataTransfer = await page.evaluateHandle(([content, fileName]) => {
+      const transfer = new DataTransfer();
+      transfer.items.add(new File([new Uint8Array(content)], fileName));
+      return transfer;
+    }, [bytes, name]);
+    await page.dispatchEvent('body', 'drop', { dataTransfer });
+  } else {
+    await page.setInputFiles('#open-file', path);
+  }
   await page.waitForFunction(() => /Отворен/.test(document.getElementById('status').textContent));
 }
 
@@ -123,6 +135,9 @@ test('a 3-pair exercise written by keyboard alone works in the preview, as a one
   const preview = page.frameLocator('#preview');
   assert.equal(await answer(preview, 2, 3), 'Правилно.');
   assert.equal(await answer(preview, 1, 0), 'Грешка!');
+  // Tab goes round the exercise as in its window; Esc leaves it.
+  await page.keyboard.press('Escape');
+  assert.equal(await page.evaluate(() => document.activeElement.id), 'preview-heading');
 
   // The one-file page, opened from disk, answers as the preview does.
   const pagePath = await download(page, '#page');
@@ -181,7 +196,7 @@ test('an opened file shows the exercise as its page does, and the work outlives 
 
 test('a missing text and an over-long description are shown at their fields and stop the downloads', async () => {
   const { page, context, errors } = await openEditor();
-  await openFile(page, exampleFile('cell-organelles'));
+  await openFile(page, exampleFile('cell-organelles'), { drop: true });
   assert.equal((await fields(page)).options.length, 8);
   assert.deepEqual(await axeViolations(page), [], 'a full 8-pair exercise');
 
