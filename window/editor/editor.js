@@ -299,7 +299,11 @@
   function check() {
     performance.mark(kPreviewTrials + '-start');
     const exercise = readExercise();
-    localStorage.setItem(kStorageKey, JSON.stringify({fileName, touched, exercise}));
+    try {
+      localStorage.setItem(kStorageKey, JSON.stringify({fileName, touched, exercise}));
+    } catch (error) {
+      // Storage full or refused: the editor works on, the work is not kept.
+    }
     // A blank exercise, untouched, waits for the teacher: nothing to check.
     if (touched) sendExercise(exercise);
     const ok = touched && module._EditorCheck() === 1;
