@@ -13,15 +13,18 @@ target_link_options(trovanel_editor PRIVATE ${TROVANEL_PAGE_LINK_OPTIONS}
   -sEXPORTED_FUNCTIONS=_malloc,_free
   -sEXPORTED_RUNTIME_METHODS=UTF8ToString,stringToUTF8,lengthBytesUTF8,HEAPU8)
 
-set(editor_sources ${CMAKE_CURRENT_SOURCE_DIR}/editor)
+set(editor_page_files
+  ${CMAKE_CURRENT_SOURCE_DIR}/editor/editor.html
+  ${CMAKE_CURRENT_SOURCE_DIR}/editor/editor.js
+  ${CMAKE_CURRENT_SOURCE_DIR}/editor/editor_fields.js
+  ${CMAKE_CURRENT_SOURCE_DIR}/editor/editor_preview.js)
 add_custom_command(
   OUTPUT ${TROVANEL_DIST}/editor.html ${TROVANEL_DIST}/editor.js
+         ${TROVANEL_DIST}/editor_fields.js ${TROVANEL_DIST}/editor_preview.js
          ${TROVANEL_DIST}/trovanel-one-file.js
-  COMMAND ${CMAKE_COMMAND} -E copy ${editor_sources}/editor.html
-          ${editor_sources}/editor.js $<TARGET_FILE:trovanel_one_file>
-          ${TROVANEL_DIST}
-  DEPENDS ${editor_sources}/editor.html ${editor_sources}/editor.js
-          trovanel_one_file
+  COMMAND ${CMAKE_COMMAND} -E copy ${editor_page_files}
+          $<TARGET_FILE:trovanel_one_file> ${TROVANEL_DIST}
+  DEPENDS ${editor_page_files} trovanel_one_file
   COMMENT "Putting the editor's page beside the exercise page")
 add_custom_target(trovanel_editor_page ALL
                   DEPENDS ${TROVANEL_DIST}/editor.html trovanel_editor)

@@ -6,36 +6,20 @@
 'use strict';
 
 (function() {
-  // The exercise's texts in the order of the file; the module numbers them so.
-  const kTexts = ['window-title', 'title', 'group', 'list-heading', 'start-text',
-                  'missing-choice', 'correct', 'wrong'];
-  const kMinRows = 2;
-  const kMaxRows = 8;
+  const {kTexts, kMaxRows, blankExercise, textField, readExercise, showExercise,
+         descriptionChoices, fieldElement, fieldName, focusRow} = EditorFields;
   const kStorageKey = 'trovanel-editor';
   const kDefaultFile = 'упражнение.trovanel';
   const kPreviewTrials = 'editor-preview';
 
   const $ = (id) => document.getElementById(id);
   const status = $('status');
-  const previewBox = document.querySelector('.preview .frame');
-  let frame = null;  // made with the first exercise that has no fault
   let module = null;
   let moduleScript = null;
   let fileName = kDefaultFile;
   let touched = false;   // the teacher has changed something: faults are shown at the field
-  let preview = 'none';  // the one-file module in the preview: 'starting', 'live'
-  let pendingPage = null;  // shown once the frame has been made
 
   let invalidField = null;
-
-  function blankExercise() {
-    const texts = Object.fromEntries(kTexts.map((key) => [key, '']));
-    texts['missing-choice'] = 'Посочете две стойности!';
-    texts.correct = 'Правилно.';
-    texts.wrong = 'Грешка!';
-    return {texts, options: [{text: '', right: -1}, {text: '', right: -1}],
-            descriptions: ['', '']};
-  }
 
   // ---- The module's functions, with texts as JavaScript strings.
 
@@ -79,116 +63,6 @@
 
   // ---- The fields.
 
-  function textField(key) {
-    return $('f-' + key);
-  }
-
-  function rowsOf(table) {
-    return [...$(table).tBodies[0].rows];
-  }
-
-  function readExercise() {
-    const texts = Object.fromEntries(kTexts.map((key) => [key, textField(key).value]));
-    const options = rowsOf('options').map((row) => ({
-      text: row.querySelector('input').value,
-      right: Number(row.querySelector('select').value),
-    }));
-    const descriptions = rowsOf('descriptions').map((row) => row.querySelector('input').value);
-    return {texts, options, descriptions};
-  }
-
-  function button(text, label, action) {
-    const element = document.createElement('button');
-    element.type = 'button';
-    element.textContent = text;
-    element.setAttribute('aria-label', label);
-    element.title = label;
-    element.dataset.action = action;
-    return element;
-  }
-
-  // A row: its number as the row's header, the fields named after it, and
-  // the buttons that move and remove it.
-  function makeRow(kind, index, count, cells) {
-    const name = (kind === 'option' ? 'Вариант ' : 'Описание ') + (index + 1);
-    const row = document.createElement('tr');
-    const header = document.createElement('th');
-    header.scope = 'row';
-    header.textContent = index + 1;
-    row.append(header);
-    for (const cell of cells(name)) {
-      const td = document.createElement('td');
-      if (cell.tagName === 'INPUT') td.className = 'text';
-      td.append(cell);
-      row.append(td);
-    }
-    const moves = document.createElement('td');
-    moves.className = 'moves';
-    const up = button('↑', `Нагоре: ${name}`, 'up');
-    const down = button('↓', `Надолу: ${name}`, 'down');
-    const remove = button('✕', `Премахни: ${name}`, 'remove');
-    up.disabled = index === 0;
-    down.disabled = index === count - 1;
-    remove.disabled = count <= kMinRows;
-    moves.append(up, ' ', down, ' ', remove);
-    row.append(moves);
-    row.dataset.kind = kind;
-    row.dataset.index = index;
-    return row;
-  }
-
-  function input(value, label) {
-    const element = document.createElement('input');
-    element.value = value;
-    element.setAttribute('aria-label', label);
-    return element;
-  }
-
-  function descriptionChoices(select, descriptions, right) {
-    const none = new Option('— изберете —', '-1');
-    const choices = descriptions.map((text, row) => {
-      const shown = text.length > 40 ? text.slice(0, 40) + '…' : text;
-      return new Option(`${row + 1}. ${shown}`, String(row));
-    });
-    select.replaceChildren(none, ...choices);
-    select.value = String(right);
-  }
-
-  function showExercise(exercise) {
-    for (const key of kTexts) textField(key).value = exercise.texts[key];
-    const optionRows = exercise.options.map((option, index) =>
-      makeRow('option', index, exercise.options.length, (name) => {
-        const select = document.createElement('select');
-        select.setAttribute('aria-label', `Вярно описание: ${name}`);
-        descriptionChoices(select, exercise.descriptions, option.right);
-        return [input(option.text, name), select];
-      }));
-    $('options').tBodies[0].replaceChildren(...optionRows);
-    const descriptionRows = exercise.descriptions.map((text, index) =>
-      makeRow('description', index, exercise.descriptions.length,
-              (name) => [input(text, name)]));
-    $('descriptions').tBodies[0].replaceChildren(...descriptionRows);
-    $('add-option').disabled = exercise.options.length >= kMaxRows;
-    $('add-description').disabled = exercise.descriptions.length >= kMaxRows;
-  }
-
-  // The element a fault of the module's field path ("option.2.right") is in.
-  function fieldElement(path) {
-    const [table, index, key] = path.split('.');
-    if (kTexts.includes(table)) return textField(table);
-    const tables = {option: 'options', description: 'descriptions'};
-    if (!tables[table]) return null;
-    if (index === undefined) return $(table === 'option' ? 'add-option' : 'add-description');
-    const row = rowsOf(tables[table])[Number(index)];
-    if (!row) return null;
-    return row.querySelector(key === 'right' ? 'select' : 'input');
-  }
-
-  function fieldName(element) {
-    if (element.labels && element.labels.length) return element.labels[0].textContent;
-    return element.getAttribute('aria-label') || element.textContent;
-  }
-
   function clearFault() {
     if (!invalidField) return;
     invalidField.removeAttribute('aria-invalid');
@@ -226,74 +100,6 @@
     status.classList.toggle('fault', fault);
   }
 
-  // ---- The preview: the one-file page, its markup and exercise replaced in
-  // place and its module told to show them again.
-
-  // The preview's frame, made when first needed (an empty editor loads
-  // faster without it); `show` runs once its empty page has loaded.
-  function makeFrame(show) {
-    frame = document.createElement('iframe');
-    frame.id = 'preview';
-    frame.title = 'Преглед на упражнението';
-    frame.setAttribute('aria-describedby', 'preview-hint');
-    frame.srcdoc = '<!DOCTYPE html><html lang="bg"><head><meta charset="utf-8">' +
-                   '<title>Преглед</title><style></style></head><body></body></html>';
-    frame.addEventListener('load', () => {
-      // Tab goes round the exercise, as in its window; Esc leaves the preview.
-      frame.contentWindow.addEventListener('keydown', (event) => {
-        if (event.key !== 'Escape') return;
-        event.stopImmediatePropagation();
-        $('preview-heading').focus();
-      }, true);
-      preview = 'none';
-      show();
-    }, {once: true});
-    previewBox.replaceChildren(frame);
-  }
-
-  function showPreview(page) {
-    if (!frame) {
-      preview = 'making';
-      makeFrame(() => showPreview(pendingPage));
-    }
-    if (preview === 'making') {
-      pendingPage = page;
-      return;
-    }
-    const made = new DOMParser().parseFromString(page, 'text/html');
-    const doc = frame.contentDocument;
-    doc.title = made.title;
-    doc.querySelector('style').textContent = made.querySelector('style').textContent;
-    // Bound with the page inert, the form never takes the teacher's focus.
-    doc.body.inert = true;
-    doc.body.replaceChildren(doc.adoptNode(made.querySelector('.form')),
-                             doc.adoptNode(made.getElementById('page-data')));
-    const form = doc.querySelector('.form');
-    frame.style.width = form.offsetWidth + 2 + 'px';
-    frame.style.height = form.offsetHeight + 2 + 'px';
-    // A preview wider than its place scrolls, and the keyboard can scroll it.
-    const box = previewBox;
-    if (box.scrollWidth > box.clientWidth || box.scrollHeight > box.clientHeight) {
-      box.tabIndex = 0;
-    } else {
-      box.removeAttribute('tabindex');
-    }
-    if (preview === 'live') {
-      frame.contentWindow._TrovanelShowPageExercise();
-      doc.body.inert = false;
-    } else if (preview === 'none') {
-      // Once started, the module shows whatever the page holds by then.
-      preview = 'starting';
-      frame.contentWindow.Module = {postRun: [() => {
-        preview = 'live';
-        doc.body.inert = false;
-      }]};
-      const script = doc.createElement('script');
-      script.textContent = moduleScript;
-      doc.body.append(script);
-    }
-  }
-
   // ---- Checking and keeping the work.
 
   function check() {
@@ -309,7 +115,7 @@
     const ok = touched && module._EditorCheck() === 1;
     $('save').disabled = !ok;
     $('page').disabled = !ok;
-    previewBox.parentNode.classList.toggle('stale', !ok);
+    EditorPreview.setStale(!ok);
     if (!ok) {
       showFault(module.UTF8ToString(module._EditorErrorField()),
                 module.UTF8ToString(module._EditorErrorMessage()));
@@ -317,7 +123,8 @@
     }
     clearFault();
     say('Упражнението е готово: опитайте го в прегледа и го изтеглете.');
-    showPreview(withText('', (none) => module.UTF8ToString(module._EditorPage(none))));
+    EditorPreview.show(withText('', (none) => module.UTF8ToString(module._EditorPage(none))),
+                       moduleScript);
     performance.measure(kPreviewTrials, kPreviewTrials + '-start');
   }
 
@@ -332,14 +139,6 @@
   }
 
   // ---- Rows: add, move, remove, with the focus kept where the teacher works.
-
-  function focusRow(kind, index, selector) {
-    const rows = rowsOf(kind === 'option' ? 'options' : 'descriptions');
-    const row = rows[Math.min(index, rows.length - 1)];
-    let target = row.querySelector(selector);
-    if (!target || target.disabled) target = row.querySelector('input');
-    target.focus();
-  }
 
   function changeRows(kind, index, action) {
     const exercise = readExercise();
