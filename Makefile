@@ -73,7 +73,7 @@ web: deps
 	  -DTROVANEL_PAGE_TOOL=$(CURDIR)/build-web/host/window/trovanel_page >/dev/null
 	$(WEB_ENV) cmake --build build-web -j $(JOBS) \
 	  --target trovanel trovanel_page_markup trovanel_favicon trovanel_one_file \
-	  trovanel_exercise_page
+	  trovanel_exercise_page trovanel_editor_page
 
 # The unit tests on the wasm build under Node, then the page in headless
 # Chromium (tests/web, node's own test runner).

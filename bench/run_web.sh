@@ -18,3 +18,4 @@ for example in states-of-water cell-organelles; do
     -o "${pages[-1]}"
 done
 node "$root/bench/web/page_bench.mjs" "${WEB_RUNS:-21}" "${pages[@]}"
+node "$root/bench/web/editor_bench.mjs" "${EDITOR_RUNS:-101}"

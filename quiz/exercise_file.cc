@@ -165,12 +165,23 @@ class Reader {
   Reader(std::string_view file_name, const toml::table& root)
       : file_(file_name), root_(root) {}
 
-  [[noreturn]] void Fail(const toml::source_region& where,
-                         std::string message) const {
+  // The texts read next are those of the `index`th table of `[[name]]`.
+  void EnterTable(std::string_view name, size_t index) {
+    table_path_ = std::string(name) + "." + std::to_string(index) + ".";
+  }
+  void LeaveTables() { table_path_.clear(); }
+
+  // `key` is the text the fault concerns, in the table being read; none
+  // for a fault of the table or the file as a whole.
+  [[noreturn]] void Fail(const toml::source_region& where, std::string message,
+                         std::string_view key = {}) const {
     throw Fault{{.file = file_,
                  .line = static_cast<int>(where.begin.line),
                  .column = static_cast<int>(where.begin.column),
-                 .message = std::move(message)}};
+                 .message = std::move(message),
+                 .field = key.empty() ? table_path_.substr(
+                                            0, table_path_.find('.'))
+                                      : table_path_ + std::string(key)}};
   }
   // Where a fault inside `table` is reported: its header, or nowhere for
   // the file's top level.
@@ -191,38 +202,43 @@ class Reader {
       if (stranger == nullptr || at < stranger->source().begin) stranger = &key;
     }
     if (stranger != nullptr) {
-      Fail(stranger->source(), "непознат ключ " + Quoted(stranger->str()));
+      Fail(stranger->source(), "непознат ключ " + Quoted(stranger->str()),
+           stranger->str());
     }
   }
 
-  // The text under `key`: present, a string, within `limit` characters and,
-  // unless `multi_line`, on one line.
+  // The text under `key`: present, a string, not empty, within `limit`
+  // characters and, unless `multi_line`, on one line.
   std::string Text(const toml::table& table, std::string_view key,
                    size_t limit, bool multi_line = false) const {
     const toml::node* node = table.get(key);
     if (node == nullptr) {
-      Fail(PlaceOf(table), "липсва текстът " + Quoted(key));
+      Fail(PlaceOf(table), "липсва текстът " + Quoted(key), key);
     }
     const toml::value<std::string>* text = node->as_string();
     if (text == nullptr) {
-      Fail(node->source(), Quoted(key) + " трябва да е текст в кавички");
+      Fail(node->source(), Quoted(key) + " трябва да е текст в кавички", key);
     }
     const std::string& value = text->get();
+    // An empty text would leave a field without a name or a message unsaid.
+    if (value.empty()) Fail(node->source(), "липсва текстът " + Quoted(key), key);
     if (!multi_line && value.find_first_of("\r\n") != std::string::npos) {
-      Fail(node->source(), Quoted(key) + " трябва да е на един ред");
+      Fail(node->source(), Quoted(key) + " трябва да е на един ред", key);
     }
     const size_t chars = CodePoints(value);
     if (chars > limit) {
-      Fail(node->source(), Quoted(key) + " е дълъг " + std::to_string(chars) +
-                               " знака, а най-много са " +
-                               std::to_string(limit));
+      Fail(node->source(),
+           Quoted(key) + " е дълъг " + std::to_string(chars) +
+               " знака, а най-много са " + std::to_string(limit),
+           key);
     }
     return value;
   }
 
   // The tables of `[[name]]`, between kMinPairs and kMaxPairs of them.
   const toml::array& Tables(const toml::table& root, std::string_view name,
-                            std::string_view what) const {
+                            std::string_view what) {
+    table_path_ = std::string(name) + ".";
     const toml::node* node = root.get(name);
     const toml::array* tables = node != nullptr ? node->as_array() : nullptr;
     if (node != nullptr &&
@@ -243,9 +259,10 @@ class Reader {
  private:
   std::string file_;
   const toml::table& root_;
+  std::string table_path_;  // "option.2." while reading the third option
 };
 
-Exercise ReadExercise(const toml::table& root, const Reader& reader) {
+Exercise ReadExercise(const toml::table& root, Reader& reader) {
   reader.OnlyKnownKeys(root, {"window-title", "title", "group", "list-heading",
                               "start-text", "missing-choice", "correct",
                               "wrong", "option", "description", "language"});
@@ -264,50 +281,58 @@ Exercise ReadExercise(const toml::table& root, const Reader& reader) {
       reader.Text(root, "wrong", kMaxMessageChars, /*multi_line=*/true));
 
   std::vector<std::string> names;
-  for (const toml::node& node :
-       reader.Tables(root, "description", "Описанията")) {
-    const toml::table& table = *node.as_table();
+  const toml::array& descriptions =
+      reader.Tables(root, "description", "Описанията");
+  for (size_t index = 0; index < descriptions.size(); ++index) {
+    reader.EnterTable("description", index);
+    const toml::table& table = *descriptions[index].as_table();
     reader.OnlyKnownKeys(table, {"name", "text"});
     std::string name = reader.Text(table, "name", kMaxCaptionChars);
     std::string text = reader.Text(table, "text", kMaxDescriptionChars);
     if (std::find(names.begin(), names.end(), name) != names.end()) {
       reader.Fail(table.get("name")->source(),
-                  "името " + Quoted(name) + " е дадено на две описания");
+                  "името " + Quoted(name) + " е дадено на две описания", "name");
     }
     if (std::find(exercise.descriptions.begin(), exercise.descriptions.end(),
                   text) != exercise.descriptions.end()) {
       reader.Fail(table.get("text")->source(),
-                  "описанието " + Quoted(text) + " се повтаря");
+                  "описанието " + Quoted(text) + " се повтаря", "text");
     }
     exercise.description_keys.push_back(std::to_string(names.size()));
     names.push_back(std::move(name));
     exercise.descriptions.push_back(std::move(text));
   }
 
-  for (const toml::node& node : reader.Tables(root, "option", "Вариантите")) {
-    const toml::table& table = *node.as_table();
+  const toml::array& options = reader.Tables(root, "option", "Вариантите");
+  for (size_t index = 0; index < options.size(); ++index) {
+    reader.EnterTable("option", index);
+    const toml::table& table = *options[index].as_table();
     reader.OnlyKnownKeys(table, {"text", "right"});
     std::string text = reader.Text(table, "text", kMaxOptionChars);
     if (std::find(exercise.options.begin(), exercise.options.end(), text) !=
         exercise.options.end()) {
       reader.Fail(table.get("text")->source(),
-                  "вариантът " + Quoted(text) + " се повтаря");
+                  "вариантът " + Quoted(text) + " се повтаря", "text");
     }
     if (table.get("right") == nullptr) {
-      reader.Fail(reader.PlaceOf(table), "вариантът " + Quoted(text) +
-                                      " няма верен отговор (ключ „right“)");
+      reader.Fail(reader.PlaceOf(table),
+                  "вариантът " + Quoted(text) +
+                      " няма верен отговор (ключ „right“)",
+                  "right");
     }
     const std::string right = reader.Text(table, "right", kMaxCaptionChars);
     const auto found = std::find(names.begin(), names.end(), right);
     if (found == names.end()) {
       reader.Fail(table.get("right")->source(),
                   "вариантът " + Quoted(text) + " сочи описание " +
-                      Quoted(right) + ", а такова няма");
+                      Quoted(right) + ", а такова няма",
+                  "right");
     }
     exercise.option_keys.push_back(std::to_string(found - names.begin()));
     exercise.options.push_back(std::move(text));
   }
 
+  reader.LeaveTables();
   if (root.get("language") == nullptr) {
     exercise.language = LanguageOfTexts(exercise);
   } else {
@@ -315,7 +340,8 @@ Exercise ReadExercise(const toml::table& root, const Reader& reader) {
     if (!IsLanguageTag(exercise.language)) {
       reader.Fail(root.get("language")->source(),
                   Quoted("language") +
-                      " трябва да е код на език, например „bg“ или „en“");
+                      " трябва да е код на език, например „bg“ или „en“",
+                  "language");
     }
   }
   return exercise;
@@ -361,7 +387,8 @@ LoadedExercise ParseExercise(std::string_view bytes,
                    std::string(error.description())};
   }
   try {
-    return ReadExercise(parsed.table(), Reader(file_name, parsed.table()));
+    Reader reader(file_name, parsed.table());
+    return ReadExercise(parsed.table(), reader);
   } catch (const Fault& fault) {
     return fault.error;
   }

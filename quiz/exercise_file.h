@@ -26,6 +26,11 @@ struct ExerciseError {
   int line = 0;
   int column = 0;
   std::string message;
+  // The text it concerns, for an editor to show it there: a top-level key
+  // ("start-text"), a key of the n-th table counting from 0
+  // ("option.2.right"), a table's name for their number ("description"), or
+  // empty for the file as a whole.
+  std::string field = {};
 
   // "FILE:LINE:COLUMN: message", or "FILE: message".
   std::string Text() const;

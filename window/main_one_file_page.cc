@@ -29,7 +29,10 @@ EM_JS(char*, TrovanelPageIcon, (), {
   return allocateUTF8(link ? link.href : 'data:,');
 });
 
-int main() {
+// Shows the exercise the page carries in the form the page holds. Runs at
+// the start, and again whenever both have been replaced: the editor's
+// preview does so as the teacher types.
+extern "C" EMSCRIPTEN_KEEPALIVE int TrovanelShowPageExercise() {
   std::unique_ptr<char, void (*)(void*)> text(
       TrovanelElementText(forms::web::kPageDataId), &std::free);
   std::optional<quiz::Exercise> read =
@@ -38,11 +41,23 @@ int main() {
     std::fprintf(stderr, "Trovanel: the page carries no exercise\n");
     return forms::kExitCannotStart;
   }
-  // The page keeps running after main() returns, and so do these.
-  static const quiz::Exercise exercise = std::move(*read);
-  static const trovanel::ExerciseLayout layout(exercise);
-  static trovanel::TrovanelApp app(layout.description(), exercise);
+  // The page keeps running after this returns, and so do these; the form
+  // that was live goes once the new one is.
+  static std::unique_ptr<quiz::Exercise> exercise;
+  static std::unique_ptr<trovanel::ExerciseLayout> layout;
+  static std::unique_ptr<trovanel::TrovanelApp> app;
+  auto next_exercise = std::make_unique<quiz::Exercise>(std::move(*read));
+  auto next_layout =
+      std::make_unique<trovanel::ExerciseLayout>(*next_exercise);
+  auto next_app = std::make_unique<trovanel::TrovanelApp>(
+      next_layout->description(), *next_exercise);
   const std::unique_ptr<char, void (*)(void*)> icon(TrovanelPageIcon(),
                                                     &std::free);
-  return forms::web::RunForm(app.form(), icon.get());
+  const int status = forms::web::RunForm(next_app->form(), icon.get());
+  app = std::move(next_app);
+  layout = std::move(next_layout);
+  exercise = std::move(next_exercise);
+  return status;
 }
+
+int main() { return TrovanelShowPageExercise(); }

@@ -15,11 +15,8 @@
 #include <string>
 #include <string_view>
 
-#include "forms/web/page_markup.h"
-#include "icon_data_uri.h"
-#include "quiz/exercise_text.h"
+#include "window/one_file_page.h"
 #include "window/opened_exercise.h"
-#include "window/trovanel_app.h"
 
 namespace {
 
@@ -80,18 +77,8 @@ int main(int argc, char** argv) {
                  module_file);
     return 1;
   }
-  trovanel::TrovanelApp app(opened.layout(), opened.exercise());
-  app.Load();  // the page opens in the state the window opens in
-  const std::string data = quiz::WriteExerciseText(opened.exercise());
-  const std::string summary = quiz::Summary(opened.exercise());
-  const std::string page = forms::web::PageMarkup(
-      app.form(), {.language = opened.exercise().language,
-                   .description = summary,
-                   .script = "",
-                   .module = "",
-                   .icon = kIconDataUri,
-                   .inline_script = *module,
-                   .data = data});
+  const std::string page =
+      trovanel::OneFilePage(opened.layout(), opened.exercise(), *module);
   std::ofstream out(out_file, std::ios::binary);
   out << page;
   out.close();

@@ -49,3 +49,4 @@ set_target_properties(trovanel_exercise_page PROPERTIES SUFFIX .js
 # A module of its own (a factory), beside the built-in one's.
 target_link_options(trovanel_exercise_page PRIVATE ${TROVANEL_PAGE_LINK_OPTIONS}
                     -sMODULARIZE=1 -sEXPORT_NAME=TrovanelExercise)
+include(${CMAKE_CURRENT_LIST_DIR}/editor.cmake)

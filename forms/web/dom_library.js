@@ -60,6 +60,18 @@ mergeInto(LibraryManager.library, {
       var index = Array.prototype.indexOf.call(list.children, row);
       call(function() { _FormsWebRowPressed(page, handleOf(list), index); });
     }
+    function keyDown(event) {
+      if (event.altKey || event.ctrlKey || event.metaKey || form.inert) return;
+      var handled = call(function() {
+        return withStackSave(function() {
+          return _FormsWebKeyPressed(page, handleOf(document.activeElement),
+                                     allocateUTF8OnStack(event.key),
+                                     event.shiftKey ? 1 : 0);
+        });
+      });
+      if (handled) event.preventDefault();
+    }
+    function mouseUp() { pressedList = null; }
 
     form.addEventListener('click', function(event) {
       if (event.target.type !== 'radio') return;
@@ -83,19 +95,16 @@ mergeInto(LibraryManager.library, {
     form.addEventListener('mousemove', function(event) {
       if (pressedList && (event.buttons & 1)) pressRow(event, pressedList);
     });
-    document.addEventListener('mouseup', function() { pressedList = null; });
-    // The module tells the browser's key names apart (web_keys.cc).
-    document.addEventListener('keydown', function(event) {
-      if (event.altKey || event.ctrlKey || event.metaKey || form.inert) return;
-      var handled = call(function() {
-        return withStackSave(function() {
-          return _FormsWebKeyPressed(page, handleOf(document.activeElement),
-                                     allocateUTF8OnStack(event.key),
-                                     event.shiftKey ? 1 : 0);
-        });
-      });
-      if (handled) event.preventDefault();
-    });
+    // The module tells the browser's key names apart (web_keys.cc). The
+    // document's listeners are those of the form shown last: a form shown
+    // again in its place leaves no listener behind.
+    if (formsPage.documentListeners) {
+      document.removeEventListener('mouseup', formsPage.documentListeners.mouseUp);
+      document.removeEventListener('keydown', formsPage.documentListeners.keyDown);
+    }
+    formsPage.documentListeners = {mouseUp: mouseUp, keyDown: keyDown};
+    document.addEventListener('mouseup', mouseUp);
+    document.addEventListener('keydown', keyDown);
     form.inert = false;
     performance.mark('forms-web-live');
   },

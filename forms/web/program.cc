@@ -13,6 +13,8 @@ int RunForm(Form& form, const char* icon_url) {
   // The page lives on after main() returns, and so do these.
   static std::unique_ptr<WebForm> window;
   static std::unique_ptr<WindowBinding> binding;
+  // Run again on another form, the page lets the last one go first.
+  binding.reset();
   window = std::make_unique<WebForm>(form);
   if (!window->Bind()) {
     std::fprintf(stderr, "%s: the page does not hold this form\n",

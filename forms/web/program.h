@@ -13,7 +13,8 @@ namespace forms::web {
 // this returns at once and the form must outlive the call. Returns
 // kExitClosed when the form is live, kExitCannotStart when the page does
 // not hold the form (one line on the console) and kExitRuntimeError after
-// the error report.
+// the error report. It may run again on another form once the page holds
+// that form's markup instead: the page then drives the new form alone.
 int RunForm(Form& form, const char* icon_url);
 
 }  // namespace forms::web

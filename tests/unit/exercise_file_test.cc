@@ -3,6 +3,7 @@
 #include <string>
 
 #include "gtest/gtest.h"
+#include "quiz/exercise_file_writer.h"
 #include "quiz/exercise_text.h"
 #include "tests/unit/example_files.h"
 
@@ -126,44 +127,54 @@ struct BadFile {
   int line;
   int column;
   std::string_view message;
+  std::string_view field;  // where an editor shows it
 };
 
 TEST(ExerciseFileTest, EachFaultIsNamedWhereItIs) {
   const std::string long_option = Repeated("я", 41);
   const BadFile cases[] = {
-      {Replaced("title = \"Тема\"", "title = \"Тема"), 2, 14, "TOML"},
-      {Replaced("group = \"Група\"\n", ""), 0, 0, "липсва текстът „group“"},
-      {Replaced("text = \"второ\"\n", ""), 15, 1, "липсва текстът „text“"},
-      {Replaced("\ntitle =", "\ntitel ="), 2, 1, "непознат ключ „titel“"},
+      {Replaced("title = \"Тема\"", "title = \"Тема"), 2, 14, "TOML", ""},
+      {Replaced("group = \"Група\"\n", ""), 0, 0, "липсва текстът „group“",
+       "group"},
+      {Replaced("\"Група\"", "\"\""), 3, 9, "липсва текстът „group“", "group"},
+      {Replaced("text = \"второ\"\n", ""), 15, 1, "липсва текстът „text“",
+       "description.0.text"},
+      {Replaced("\ntitle =", "\ntitel ="), 2, 1, "непознат ключ „titel“",
+       "titel"},
       {Replaced("name = \"нищо\"", "nmae = \"нищо\""), 22, 1,
-       "непознат ключ „nmae“"},
+       "непознат ключ „nmae“", "description.2.nmae"},
       {Replaced("title = \"Тема\"", "title = 3"), 2, 9,
-       "„title“ трябва да е текст"},
+       "„title“ трябва да е текст", "title"},
+      {Replaced("title = \"Тема\"", "title = 3.5e1"), 2, 9,
+       "„title“ трябва да е текст", "title"},
       {Replaced("[[option]]\ntext = \"Втори\"\nright = \"две\"\n", ""), 9, 1,
-       "Вариантите са 1, а трябва да са от 2 до 8"},
+       "Вариантите са 1, а трябва да са от 2 до 8", "option"},
       {std::string(kSmall) + Repeated("[[description]]\nname = \"x\"\n", 6),
-       15, 1, "Описанията са 9"},
+       15, 1, "Описанията са 9", "description"},
       {Replaced("[[option]]\ntext = \"Първи\"\nright = \"едно\"\n"
                 "[[option]]\ntext = \"Втори\"\nright = \"две\"\n",
                 "option = 5\n"),
-       9, 10, "[[option]]"},
+       9, 10, "[[option]]", "option"},
       {Replaced("right = \"две\"\n", ""), 12, 1,
-       "вариантът „Втори“ няма верен отговор"},
+       "вариантът „Втори“ няма верен отговор", "option.1.right"},
       {Replaced("right = \"две\"", "right = \"три\""), 14, 9,
-       "сочи описание „три“, а такова няма"},
+       "сочи описание „три“, а такова няма", "option.1.right"},
       {Replaced("\"Първи\"", "\"" + long_option + "\""), 10, 8,
-       "е дълъг 41 знака, а най-много са 40"},
+       "е дълъг 41 знака, а най-много са 40", "option.0.text"},
       {Replaced("\"второ\"", "\"" + Repeated("я", 121) + "\""), 17, 8,
-       "най-много са 120"},
+       "най-много са 120", "description.0.text"},
       {Replaced("\"Задача\"", "\"" + Repeated("я", 4001) + "\""), 5, 14,
-       "най-много са 4000"},
-      {Replaced("\"Втори\"", "\"Първи\""), 13, 8, "вариантът „Първи“ се повтаря"},
-      {Replaced("\"второ\"", "\"първо\""), 20, 8, "описанието „първо“ се повтаря"},
+       "най-много са 4000", "start-text"},
+      {Replaced("\"Втори\"", "\"Първи\""), 13, 8, "вариантът „Първи“ се повтаря",
+       "option.1.text"},
+      {Replaced("\"второ\"", "\"първо\""), 20, 8, "описанието „първо“ се повтаря",
+       "description.1.text"},
       {Replaced("name = \"едно\"", "name = \"две\""), 19, 8,
-       "името „две“ е дадено на две описания"},
-      {Replaced("\"Първи\"", "\"Пър\\nви\""), 10, 8, "трябва да е на един ред"},
+       "името „две“ е дадено на две описания", "description.1.name"},
+      {Replaced("\"Първи\"", "\"Пър\\nви\""), 10, 8, "трябва да е на един ред",
+       "option.0.text"},
       {"language = \"bg_BG\"\n" + std::string(kSmall), 1, 12,
-       "„language“ трябва да е код на език"},
+       "„language“ трябва да е код на език", "language"},
   };
   for (const BadFile& bad : cases) {
     const ExerciseError error = ErrorOf(ParseExercise(bad.text, "урок.trovanel"));
@@ -172,10 +183,33 @@ TEST(ExerciseFileTest, EachFaultIsNamedWhereItIs) {
     EXPECT_EQ(error.column, bad.column) << bad.message;
     EXPECT_NE(error.message.find(bad.message), std::string::npos)
         << error.message;
+    EXPECT_EQ(error.field, bad.field) << bad.message;
   }
   EXPECT_EQ(UnreadableFile("a.trovanel").Text(),
             "a.trovanel: файлът не може да се прочете");
   EXPECT_EQ((ExerciseError{"a", 3, 7, "грешка"}).Text(), "a:3:7: грешка");
+}
+
+// The editor saves what the loader reads back, whatever the teacher typed.
+TEST(ExerciseFileWriterTest, WritesWhatTheLoaderReadsBack) {
+  for (std::string_view name :
+       {"horse-gaits", "states-of-water", "cell-organelles"}) {
+    const Exercise example = Loaded(trovanel_test::ExampleFile(name));
+    EXPECT_EQ(Loaded(WriteExerciseFile(example)), example) << name;
+  }
+  Exercise awkward = Loaded(kSmall);
+  awkward.window_title = "\"кавички\" \\n и '''апостроф''' \t ";
+  awkward.start_text = "\r\nпърви ред \"\"\"\r\n\r\n\\\r\nкрай\x01";
+  awkward.wrong_message = "не\r\n";
+  awkward.options[1] = "[[option]] # x";
+  EXPECT_EQ(Loaded(WriteExerciseFile(awkward)), awkward);
+
+  // An option with no right description is written without one, and what
+  // the loader says of it points at the option's choice.
+  awkward.option_keys[1] = "";
+  const LoadedExercise missing =
+      ParseExercise(WriteExerciseFile(awkward), "x.trovanel");
+  EXPECT_EQ(ErrorOf(missing).field, "option.1.right");
 }
 
 // The form a one-file page carries its exercise in, which its module reads.

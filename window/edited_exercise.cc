@@ -1,0 +1,93 @@
+#include "window/edited_exercise.h"
+
+#include <array>
+#include <variant>
+
+#include "quiz/exercise_file_writer.h"
+#include "window/one_file_page.h"
+
+namespace trovanel {
+namespace {
+
+// The name a checked draft goes by in messages that are not about a field.
+constexpr std::string_view kDraftName = "упражнението";
+
+using TextMember = std::string quiz::Exercise::*;
+constexpr std::array<TextMember, kExerciseTextCount> kTextMembers = {
+    &quiz::Exercise::window_title,
+    &quiz::Exercise::title_caption,
+    &quiz::Exercise::frame_caption,
+    &quiz::Exercise::list_heading,
+    &quiz::Exercise::start_text,
+    &quiz::Exercise::missing_choice_message,
+    &quiz::Exercise::correct_message,
+    &quiz::Exercise::wrong_message,
+};
+
+}  // namespace
+
+void EditedExercise::Clear() { draft_ = {}; }
+
+void EditedExercise::SetText(ExerciseText field, std::string text) {
+  draft_.*kTextMembers[static_cast<size_t>(field)] = std::move(text);
+}
+
+void EditedExercise::AddOption(std::string text, int right) {
+  draft_.options.push_back(std::move(text));
+  // No description has an empty key: an option without one has no right
+  // description, which the loader reports.
+  draft_.option_keys.push_back(right >= 0 ? std::to_string(right) : "");
+}
+
+void EditedExercise::AddDescription(std::string text) {
+  draft_.description_keys.push_back(
+      std::to_string(draft_.descriptions.size()));
+  draft_.descriptions.push_back(std::move(text));
+}
+
+bool EditedExercise::Open(std::string_view bytes, std::string_view file_name) {
+  quiz::LoadedExercise loaded = quiz::ParseExercise(bytes, file_name);
+  if (auto* error = std::get_if<quiz::ExerciseError>(&loaded)) {
+    error_ = std::move(*error);
+    return false;
+  }
+  draft_ = std::move(std::get<quiz::Exercise>(loaded));
+  return true;
+}
+
+const std::string& EditedExercise::Text(ExerciseText field) const {
+  return draft_.*kTextMembers[static_cast<size_t>(field)];
+}
+
+int EditedExercise::RightOf(size_t option) const {
+  return quiz::RightDescription(draft_, option);
+}
+
+bool EditedExercise::Check() {
+  layout_.reset();
+  quiz::LoadedExercise loaded = quiz::ParseExercise(FileText(), kDraftName);
+  if (auto* error = std::get_if<quiz::ExerciseError>(&loaded)) {
+    error_ = std::move(*error);
+    return false;
+  }
+  checked_ = std::move(std::get<quiz::Exercise>(loaded));
+  auto layout = std::make_unique<ExerciseLayout>(checked_);
+  if (std::string too_large = layout->TooLarge(); !too_large.empty()) {
+    error_ = {.file = std::string(kDraftName), .message = std::move(too_large)};
+    return false;
+  }
+  layout_ = std::move(layout);
+  error_ = {};
+  return true;
+}
+
+std::string EditedExercise::FileText() const {
+  return quiz::WriteExerciseFile(draft_);
+}
+
+std::string EditedExercise::Page(std::string_view module_script) const {
+  if (layout_ == nullptr) return {};
+  return OneFilePage(layout_->description(), checked_, module_script);
+}
+
+}  // namespace trovanel

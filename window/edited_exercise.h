@@ -1,0 +1,66 @@
+#ifndef TROVANEL_WINDOW_EDITED_EXERCISE_H_
+#define TROVANEL_WINDOW_EDITED_EXERCISE_H_
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "quiz/exercise.h"
+#include "quiz/exercise_file.h"
+#include "window/exercise_layout.h"
+
+namespace trovanel {
+
+// The texts of an exercise in the order of its file, as an editor numbers
+// its fields.
+enum class ExerciseText {
+  kWindowTitle,
+  kTitle,
+  kGroup,
+  kListHeading,
+  kStartText,
+  kMissingChoice,
+  kCorrect,
+  kWrong,
+};
+inline constexpr int kExerciseTextCount = 8;
+
+// An exercise as a teacher writes it in the editor, checked by the code
+// that reads files: the draft is written as a .trovanel file and read back
+// by the loader, then laid out, so whatever passes here opens on every
+// platform, and a fault names the field it is in (ExerciseError::field).
+class EditedExercise {
+ public:
+  void Clear();
+  void SetText(ExerciseText field, std::string text);
+  // `right` is the row of the option's right description, -1 for none yet.
+  void AddOption(std::string text, int right);
+  void AddDescription(std::string text);
+
+  // Puts a file's exercise in the draft; false and the file's error (with
+  // its line and column) when it cannot be read.
+  bool Open(std::string_view bytes, std::string_view file_name);
+
+  const std::string& Text(ExerciseText field) const;
+  const quiz::Exercise& draft() const { return draft_; }
+  int RightOf(size_t option) const;
+
+  // Checks the draft as it stands; true when it makes a window.
+  bool Check();
+  // Only after Check(): what is wrong.
+  const quiz::ExerciseError& error() const { return error_; }
+
+  std::string FileText() const;
+  // Only after a Check() that passed: the one-file page of the exercise.
+  std::string Page(std::string_view module_script) const;
+
+ private:
+  quiz::Exercise draft_;
+  quiz::Exercise checked_;
+  std::unique_ptr<ExerciseLayout> layout_;
+  quiz::ExerciseError error_;
+};
+
+}  // namespace trovanel
+
+#endif  // TROVANEL_WINDOW_EDITED_EXERCISE_H_

@@ -1,0 +1,30 @@
+# The exercise editor (dist/editor.html): its page and script from
+# window/editor, its module from the loader, the layout rule and the page
+# generator, and the one-file module it puts in the preview and in the pages
+# it writes.
+add_executable(trovanel_editor main_editor.cc edited_exercise.cc)
+target_link_libraries(trovanel_editor PRIVATE trovanel_opened_exercise
+                      trovanel_one_file_page)
+set_target_properties(trovanel_editor PROPERTIES SUFFIX .js
+                      OUTPUT_NAME trovanel-editor
+                      RUNTIME_OUTPUT_DIRECTORY ${TROVANEL_DIST})
+target_link_options(trovanel_editor PRIVATE ${TROVANEL_PAGE_LINK_OPTIONS}
+  -sMODULARIZE=1 -sEXPORT_NAME=TrovanelEditor
+  -sEXPORTED_FUNCTIONS=_malloc,_free
+  -sEXPORTED_RUNTIME_METHODS=UTF8ToString,stringToUTF8,lengthBytesUTF8,HEAPU8)
+
+set(editor_page_files
+  ${CMAKE_CURRENT_SOURCE_DIR}/editor/editor.html
+  ${CMAKE_CURRENT_SOURCE_DIR}/editor/editor.js
+  ${CMAKE_CURRENT_SOURCE_DIR}/editor/editor_fields.js
+  ${CMAKE_CURRENT_SOURCE_DIR}/editor/editor_preview.js)
+add_custom_command(
+  OUTPUT ${TROVANEL_DIST}/editor.html ${TROVANEL_DIST}/editor.js
+         ${TROVANEL_DIST}/editor_fields.js ${TROVANEL_DIST}/editor_preview.js
+         ${TROVANEL_DIST}/trovanel-one-file.js
+  COMMAND ${CMAKE_COMMAND} -E copy ${editor_page_files}
+          $<TARGET_FILE:trovanel_one_file> ${TROVANEL_DIST}
+  DEPENDS ${editor_page_files} trovanel_one_file
+  COMMENT "Putting the editor's page beside the exercise page")
+add_custom_target(trovanel_editor_page ALL
+                  DEPENDS ${TROVANEL_DIST}/editor.html trovanel_editor)

@@ -1,0 +1,88 @@
+// The editor's preview: the one-file page itself in a frame, its markup and
+// exercise replaced in place and its module told to show them again.
+'use strict';
+
+const EditorPreview = (function() {
+  const box = document.querySelector('.preview .frame');
+  let frame = null;  // made with the first exercise that has no fault
+  let preview = 'none';  // the one-file module in the preview: 'starting', 'live'
+  let pendingPage = null;  // shown once the frame has been made
+  let moduleScript = null;
+
+  // The preview's frame, made when first needed (an empty editor loads
+  // faster without it); `show` runs once its empty page has loaded.
+  function makeFrame(show) {
+    frame = document.createElement('iframe');
+    frame.id = 'preview';
+    frame.title = 'Преглед на упражнението';
+    frame.setAttribute('aria-describedby', 'preview-hint');
+    frame.srcdoc = '<!DOCTYPE html><html lang="bg"><head><meta charset="utf-8">' +
+                   '<title>Преглед</title><style></style></head><body></body></html>';
+    frame.addEventListener('load', () => {
+      // Tab goes round the exercise, as in its window; Esc leaves the preview.
+      frame.contentWindow.addEventListener('keydown', (event) => {
+        if (event.key !== 'Escape') return;
+        event.stopImmediatePropagation();
+        document.getElementById('preview-heading').focus();
+      }, true);
+      preview = 'none';
+      show();
+    }, {once: true});
+    box.replaceChildren(frame);
+  }
+
+  function showPreview(page) {
+    if (!frame) {
+      preview = 'making';
+      makeFrame(() => showPreview(pendingPage));
+    }
+    if (preview === 'making') {
+      pendingPage = page;
+      return;
+    }
+    const made = new DOMParser().parseFromString(page, 'text/html');
+    const doc = frame.contentDocument;
+    doc.title = made.title;
+    doc.querySelector('style').textContent = made.querySelector('style').textContent;
+    // Bound with the page inert, the form never takes the teacher's focus.
+    doc.body.inert = true;
+    doc.body.replaceChildren(doc.adoptNode(made.querySelector('.form')),
+                             doc.adoptNode(made.getElementById('page-data')));
+    const form = doc.querySelector('.form');
+    frame.style.width = form.offsetWidth + 2 + 'px';
+    frame.style.height = form.offsetHeight + 2 + 'px';
+    // A preview wider than its place scrolls, and the keyboard can scroll it.
+    if (box.scrollWidth > box.clientWidth || box.scrollHeight > box.clientHeight) {
+      box.tabIndex = 0;
+    } else {
+      box.removeAttribute('tabindex');
+    }
+    if (preview === 'live') {
+      frame.contentWindow._TrovanelShowPageExercise();
+      doc.body.inert = false;
+    } else if (preview === 'none') {
+      // Once started, the module shows whatever the page holds by then.
+      preview = 'starting';
+      frame.contentWindow.Module = {postRun: [() => {
+        preview = 'live';
+        doc.body.inert = false;
+      }]};
+      const script = doc.createElement('script');
+      script.textContent = moduleScript;
+      doc.body.append(script);
+    }
+  }
+
+  // `page` is the one-file page without its module; `script` the module.
+  function show(page, script) {
+    moduleScript = script;
+    showPreview(page);
+  }
+
+  // A preview of an exercise that has since changed and has a fault.
+  function setStale(stale) {
+    box.parentNode.classList.toggle('stale', stale);
+  }
+
+  return {show, setStale};
+})();

@@ -1,0 +1,108 @@
+// The editor page's module: the exercise the teacher writes is checked by
+// the loader, written as a .trovanel file and as a one-file page by the same
+// C++ the programs use. The page's script (editor/editor.js) calls these
+// functions; texts are UTF-8, and a returned text lives until the next call.
+
+#include <emscripten.h>
+
+#include <string>
+
+#include "window/edited_exercise.h"
+
+namespace {
+
+trovanel::EditedExercise& Edited() {
+  static trovanel::EditedExercise edited;
+  return edited;
+}
+
+const char* Returned(std::string text) {
+  static std::string returned;
+  returned = std::move(text);
+  return returned.c_str();
+}
+
+trovanel::ExerciseText Field(int field) {
+  return static_cast<trovanel::ExerciseText>(
+      field >= 0 && field < trovanel::kExerciseTextCount ? field : 0);
+}
+
+}  // namespace
+
+extern "C" {
+
+EMSCRIPTEN_KEEPALIVE void EditorClear() { Edited().Clear(); }
+
+EMSCRIPTEN_KEEPALIVE void EditorSetText(int field, const char* text) {
+  Edited().SetText(Field(field), text);
+}
+
+EMSCRIPTEN_KEEPALIVE void EditorAddOption(const char* text, int right) {
+  Edited().AddOption(text, right);
+}
+
+EMSCRIPTEN_KEEPALIVE void EditorAddDescription(const char* text) {
+  Edited().AddDescription(text);
+}
+
+// 1 when the exercise makes a window; else EditorErrorField and
+// EditorErrorMessage say what is wrong, and where.
+EMSCRIPTEN_KEEPALIVE int EditorCheck() { return Edited().Check() ? 1 : 0; }
+
+EMSCRIPTEN_KEEPALIVE const char* EditorErrorField() {
+  return Returned(Edited().error().field);
+}
+
+EMSCRIPTEN_KEEPALIVE const char* EditorErrorMessage() {
+  return Returned(Edited().error().message);
+}
+
+// The file's bytes as read; 1 when the draft now holds its exercise, else
+// EditorFileError says why.
+EMSCRIPTEN_KEEPALIVE int EditorOpen(const char* bytes, int size,
+                                    const char* file_name) {
+  return Edited().Open(std::string_view(bytes, static_cast<size_t>(size)),
+                       file_name)
+             ? 1
+             : 0;
+}
+
+EMSCRIPTEN_KEEPALIVE const char* EditorFileError() {
+  return Returned(Edited().error().Text());
+}
+
+EMSCRIPTEN_KEEPALIVE const char* EditorText(int field) {
+  return Returned(Edited().Text(Field(field)));
+}
+
+EMSCRIPTEN_KEEPALIVE int EditorOptionCount() {
+  return static_cast<int>(Edited().draft().options.size());
+}
+
+EMSCRIPTEN_KEEPALIVE const char* EditorOptionText(int option) {
+  return Returned(Edited().draft().options.at(option));
+}
+
+EMSCRIPTEN_KEEPALIVE int EditorOptionRight(int option) {
+  return Edited().RightOf(static_cast<size_t>(option));
+}
+
+EMSCRIPTEN_KEEPALIVE int EditorDescriptionCount() {
+  return static_cast<int>(Edited().draft().descriptions.size());
+}
+
+EMSCRIPTEN_KEEPALIVE const char* EditorDescriptionText(int row) {
+  return Returned(Edited().draft().descriptions.at(row));
+}
+
+EMSCRIPTEN_KEEPALIVE const char* EditorFileText() {
+  return Returned(Edited().FileText());
+}
+
+// After a check that passed: the one-file page, with `module_script` inlined
+// (empty for the preview, which takes the markup and the exercise from it).
+EMSCRIPTEN_KEEPALIVE const char* EditorPage(const char* module_script) {
+  return Returned(Edited().Page(module_script));
+}
+
+}  // extern "C"

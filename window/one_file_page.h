@@ -1,0 +1,23 @@
+#ifndef TROVANEL_WINDOW_ONE_FILE_PAGE_H_
+#define TROVANEL_WINDOW_ONE_FILE_PAGE_H_
+
+#include <string>
+#include <string_view>
+
+#include "forms/core/form_description.h"
+#include "quiz/exercise.h"
+
+namespace trovanel {
+
+// A page in one file for an exercise laid out by `layout`: its markup in the
+// state the window opens in, the exercise as plain text for the module, and
+// `module_script` (the one-file module, its WebAssembly inside) inlined after
+// the form. Written by trovanel-page and by the editor, whose preview shows
+// the same page.
+std::string OneFilePage(const forms::FormDescription& layout,
+                        const quiz::Exercise& exercise,
+                        std::string_view module_script);
+
+}  // namespace trovanel
+
+#endif  // TROVANEL_WINDOW_ONE_FILE_PAGE_H_
