@@ -65,7 +65,7 @@ std::string Repeated(std::string_view piece, int times) {
 
 TEST(ExerciseFileTest, HorseFileHoldsTheBuiltInExercise) {
   const Exercise& built_in = BuiltInExercise();
-  const Exercise horse = Loaded(trovanel_test::ExampleFile("horse-gaits"));
+  const Exercise horse = Loaded(trovanel_test::ExampleFile("horse-gaits.trovanel"));
   EXPECT_EQ(horse.window_title, built_in.window_title);
   EXPECT_EQ(horse.title_caption, built_in.title_caption);
   EXPECT_EQ(horse.frame_caption, built_in.frame_caption);
@@ -96,17 +96,17 @@ TEST(ExerciseFileTest, LineEndsByteOrderMarkAndWindows1251) {
   EXPECT_EQ(plain.start_text, "ред 1\r\nред 2\r\n");
 
   std::string crlf;
-  for (char c : std::string_view(trovanel_test::ExampleFile("horse-gaits"))) {
+  for (char c : std::string_view(trovanel_test::ExampleFile("horse-gaits.trovanel"))) {
     if (c == '\n') crlf += '\r';
     crlf += c;
   }
-  const Exercise horse = Loaded(trovanel_test::ExampleFile("horse-gaits"));
+  const Exercise horse = Loaded(trovanel_test::ExampleFile("horse-gaits.trovanel"));
   EXPECT_EQ(Loaded(crlf), horse);
   EXPECT_EQ(Loaded("\xEF\xBB\xBF" + crlf), horse);
 
   // The same file as a Bulgarian Windows saves it: one byte a letter.
   std::string cp1251;
-  std::string_view utf8 = trovanel_test::ExampleFile("horse-gaits");
+  std::string_view utf8 = trovanel_test::ExampleFile("horse-gaits.trovanel");
   for (size_t i = 0; i < utf8.size(); ++i) {
     const auto lead = static_cast<unsigned char>(utf8[i]);
     if (lead < 0x80) {
