@@ -30,6 +30,10 @@ EVENTS = ("object:state-changed:focused", "object:state-changed:checked",
           "object:state-changed:showing", "object:text-changed",
           "object:selection-changed")
 
+# What a screen reader can do and read of the scenarios' steps.
+SCREEN_READER_VERBS = {"option", "row", "say", "say_start", "chosen",
+                       "selected", "focus"}
+
 pyatspi = GLib = SESSION = None
 
 
@@ -52,19 +56,6 @@ def table():
     """The scenarios and the answer table, as the build's parser wrote them."""
     with open(SCENARIOS_JSON, encoding="utf-8") as f:
         return json.load(f)
-
-
-def scenarios():
-    """{name: [(word, rest), ...]}, each step as its line in the file."""
-    def line(step):
-        verb, number, text = step["verb"], step["number"], step["text"]
-        if verb == "say_start":
-            return "say", "start"
-        if not text:
-            return verb, "none" if number < 0 else str(number)
-        return verb, text if number < 0 else f"{text} {number}"
-    return {s["name"]: [line(step) for step in s["steps"]]
-            for s in table()["scenarios"]}
 
 
 def answers():
@@ -109,9 +100,12 @@ def text_of(accessible):
     return accessible.queryText().getText(0, -1)
 
 
-def center(accessible):
+def click(session, accessible):
+    """A real click in the middle of the accessible's box."""
     box = accessible.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-    return box.x + box.width // 2, box.y + box.height // 2
+    subprocess.check_call(
+        ["xdotool", "mousemove", "--sync", str(box.x + box.width // 2),
+         str(box.y + box.height // 2), "click", "1"], env=session.env)
 
 
 class Window:
@@ -295,11 +289,11 @@ class ScreenReaderTest(unittest.TestCase):
 
     def test_scenarios_through_actions(self):
         played = 0
-        for name, steps in scenarios().items():
-            words = {word for word, _ in steps}
-            if not words <= {"option", "row", "say", "chosen", "selected", "focus"}:
+        for scenario in table()["scenarios"]:
+            steps = scenario["steps"]
+            if not {step["verb"] for step in steps} <= SCREEN_READER_VERBS:
                 continue  # keys and half clicks are no screen reader's actions
-            with self.subTest(scenario=name):
+            with self.subTest(scenario=scenario["name"]):
                 if played:
                     self.window.close()
                     self.window = Window(self.session)
@@ -309,24 +303,24 @@ class ScreenReaderTest(unittest.TestCase):
 
     def play(self, steps):
         w = self.window
-        for word, rest in steps:
-            if word == "option":
-                self.assertTrue(w.options[int(rest)].queryAction().doAction(0))
-            elif word == "row":
-                self.assertTrue(w.list.querySelection().selectChild(int(rest)))
-            elif word == "say":
-                expected = w.start_text if rest == "start" else rest
+        for step in steps:
+            verb, number = step["verb"], step["number"]
+            wanted = [] if number < 0 else [number]
+            if verb == "option":
+                self.assertTrue(w.options[number].queryAction().doAction(0))
+            elif verb == "row":
+                self.assertTrue(w.list.querySelection().selectChild(number))
+            elif verb in ("say", "say_start"):
+                expected = step["text"] if verb == "say" else w.start_text
                 pump(5, lambda: text_of(w.message) == expected)
                 self.assertEqual(text_of(w.message), expected)
-            elif word == "chosen":
-                chosen = [i for i, o in enumerate(w.options)
-                          if "checked" in states(o)]
-                self.assertEqual(chosen, [] if rest == "none" else [int(rest)])
-            elif word == "selected":
+            elif verb == "chosen":
+                self.assertEqual([i for i, o in enumerate(w.options)
+                                  if "checked" in states(o)], wanted)
+            elif verb == "selected":
                 selection = w.list.querySelection()
-                selected = [i for i in range(len(w.rows))
-                            if selection.isChildSelected(i)]
-                self.assertEqual(selected, [] if rest == "none" else [int(rest)])
+                self.assertEqual([i for i in range(len(w.rows))
+                                  if selection.isChildSelected(i)], wanted)
 
     def test_events_of_real_clicks(self):
         w = self.window
@@ -349,9 +343,7 @@ class ScreenReaderTest(unittest.TestCase):
         for target, message in ((w.options[gait], "Посочете две стойности!"),
                                 (w.rows[answers()[gait]], "Правилно.")):
             del heard[:]
-            x, y = center(target)
-            subprocess.check_call(["xdotool", "mousemove", "--sync", str(x),
-                                   str(y), "click", "1"], env=self.session.env)
+            click(self.session, target)
             announced = lambda: any(e[1] == pyatspi.ROLE_NOTIFICATION and e[3]
                                     for e in heard)
             self.assertTrue(pump(10, announced), heard)
@@ -456,9 +448,7 @@ class OrcaTest(unittest.TestCase):
                            w.start_text.index(first.strip()))
         gait = 2
         for target in (w.options[gait], w.rows[answers()[gait]]):
-            x, y = center(target)
-            subprocess.check_call(["xdotool", "mousemove", "--sync", str(x),
-                                   str(y), "click", "1"], env=self.session.env)
+            click(self.session, target)
         self.assertIsNotNone(self.said(lambda u: "Правилно." in u))
 
 
