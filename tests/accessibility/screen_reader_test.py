@@ -17,12 +17,14 @@ import shutil
 import subprocess
 import sys
 import tempfile
-import time
 import unittest
 import warnings
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import atspi_client  # noqa: E402
 from a11y_session import Session, stop  # noqa: E402
+from atspi_client import (Listening, Window, click, children,  # noqa: E402
+                          fresh_states, press, pump, states, text_of)
 
 PROGRAM = SCENARIOS_JSON = None
 VERDICTS = ("Правилно.", "Грешка!", "Посочете две стойности!")
@@ -34,18 +36,13 @@ EVENTS = ("object:state-changed:focused", "object:state-changed:checked",
 SCREEN_READER_VERBS = {"option", "row", "say", "say_start", "chosen",
                        "selected", "focus"}
 
-pyatspi = GLib = SESSION = None
+pyatspi = SESSION = None
 
 
 def setUpModule():
-    global pyatspi, GLib, SESSION
+    global pyatspi, SESSION
     SESSION = Session().__enter__()
-    # The client finds the accessibility bus as the program does.
-    os.environ["DBUS_SESSION_BUS_ADDRESS"] = SESSION.env[
-        "DBUS_SESSION_BUS_ADDRESS"]
-    import pyatspi as atspi
-    from gi.repository import GLib as glib
-    pyatspi, GLib = atspi, glib
+    pyatspi = atspi_client.connect(SESSION)
 
 
 def tearDownModule():
@@ -62,103 +59,10 @@ def answers():
     return dict(enumerate(table()["answers"]))
 
 
-def pump(seconds, until=lambda: False):
-    """Runs GLib's loop (events, the client's cache) until the condition
-    holds or the time is up; returns the condition."""
-    context = GLib.MainContext.default()
-    deadline = time.monotonic() + seconds
-    while not until():
-        if time.monotonic() > deadline:
-            return False
-        while context.iteration(False):
-            pass
-        time.sleep(0.02)
-    return True
-
-
-def states(accessible):
-    return {pyatspi.stateToString(s) for s in accessible.getState().getStates()}
-
-
-def children(accessible):
-    return [accessible.getChildAtIndex(i) for i in range(accessible.childCount)]
-
-
-def fresh_states(accessible):
-    """The state set as the program gives it now, not as the client's cache
-    has followed it from events."""
-    accessible.clear_cache()
-    return states(accessible)
-
-
-def press(session, *keys):
-    subprocess.check_call(["xdotool", "key", "--delay", "50", *keys],
-                          env=session.env)
-
-
-def text_of(accessible):
-    return accessible.queryText().getText(0, -1)
-
-
-def click(session, accessible):
-    """A real click in the middle of the accessible's box."""
-    box = accessible.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-    subprocess.check_call(
-        ["xdotool", "mousemove", "--sync", str(box.x + box.width // 2),
-         str(box.y + box.height // 2), "click", "1"], env=session.env)
-
-
-class Window:
-    """The program started in the session, and its published window."""
-
-    def __init__(self, session):
-        self.process = session.spawn([PROGRAM])
-        self.app = None
-        if not pump(20, self._found):
-            raise AssertionError("the program never appeared on the bus")
-        self.frame = self.app.getChildAtIndex(0)
-        top = children(self.frame)
-        self.panel = next(c for c in top if c.getRole() == pyatspi.ROLE_PANEL)
-        self.options = children(self.panel)
-        self.list = next(c for c in top if c.getRole() == pyatspi.ROLE_LIST)
-        self.rows = children(self.list)
-        self.message = next(c for c in top if c.getRole() == pyatspi.ROLE_TEXT)
-        self.notification = top[-1]
-        self.start_text = text_of(self.message)
-
-    def _found(self):
-        desktop = pyatspi.Registry.getDesktop(0)
-        for app in children(desktop):
-            if (app is not None and app.get_process_id() == self.process.pid
-                    and app.childCount):
-                self.app = app
-                return True
-        return False
-
-    def close(self):
-        self.process.terminate()
-        self.process.wait(timeout=10)
-
-
-class Listening:
-    """The events of the given kinds, as heard from now on."""
-
-    def __init__(self, test, *kinds):
-        self.heard = []
-        self._kinds = kinds
-        pyatspi.Registry.registerEventListener(self._hear, *kinds)
-        test.addCleanup(pyatspi.Registry.deregisterEventListener, self._hear,
-                        *kinds)
-
-    def _hear(self, event):
-        self.heard.append((event.type, event.source.getRole(),
-                           event.detail1))
-
-
 class ScreenReaderTest(unittest.TestCase):
     def setUp(self):
         self.session = SESSION
-        self.window = Window(self.session)
+        self.window = Window(self.session, PROGRAM)
         self.addCleanup(self.window.close)
 
     def test_tree_roles_names_states(self):
@@ -203,7 +107,7 @@ class ScreenReaderTest(unittest.TestCase):
         listening = Listening(self, "window:activate",
                               "object:state-changed:focused")
         self.window.close()
-        self.window = Window(self.session)
+        self.window = Window(self.session, PROGRAM)
         focus = ("object:state-changed:focused", pyatspi.ROLE_TEXT, 1)
 
         # A focus published early (the window took it before the bridge was
@@ -296,7 +200,7 @@ class ScreenReaderTest(unittest.TestCase):
             with self.subTest(scenario=scenario["name"]):
                 if played:
                     self.window.close()
-                    self.window = Window(self.session)
+                    self.window = Window(self.session, PROGRAM)
                 self.play(steps)
             played += 1
         self.assertGreater(played, 0)
@@ -433,7 +337,7 @@ class OrcaTest(unittest.TestCase):
         return found[0] if found else None
 
     def test_start_text_line_by_line_and_the_verdict(self):
-        w = Window(self.session)
+        w = Window(self.session, PROGRAM)
         self.addCleanup(w.close)
         title = w.frame.name
         line = lambda u: len(u.strip()) > 10 and u.strip() in w.start_text
