@@ -89,11 +89,13 @@ web-test: web configure
 serve: web
 	node tools/serve_page.mjs build-web/dist 8000
 
+# The tests that share a Wine prefix take turns (RESOURCE_LOCK); the rest run
+# side by side, the longest first (COST), so the Wine and the lint waits overlap.
 test: configure asan windows package fuzz-check
 	cmake --build build -j $(JOBS)
 	ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 	  ctest --test-dir build-asan --output-on-failure -j $(JOBS)
-	ctest --test-dir build --output-on-failure
+	ctest --test-dir build --output-on-failure -j $(JOBS)
 	$(MAKE) --no-print-directory web-test
 
 bench: build web

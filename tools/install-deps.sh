@@ -27,7 +27,9 @@ packages=(
 command -v node >/dev/null || packages+=(nodejs)
 command -v npm >/dev/null || packages+=(npm)
 
-# Installs those of the given packages that are missing.
+# Installs those of the given packages that are missing; the package lists
+# are fetched once a run, however often it installs.
+lists_fetched=false
 install_missing() {
   local missing=() package sudo=""
   for package in "$@"; do
@@ -48,7 +50,10 @@ install_missing() {
   fi
   # Another install may hold the package lock (parallel builds, a first boot): wait for it.
   local apt=(apt-get -q -o DPkg::Lock::Timeout=900)
-  $sudo "${apt[@]}" update
+  if ! $lists_fetched; then
+    $sudo "${apt[@]}" update
+    lists_fetched=true
+  fi
   $sudo "${apt[@]}" install -y --no-install-recommends "${missing[@]}"
 }
 

@@ -11,8 +11,13 @@ import ctypes
 import os
 import signal
 import subprocess
+import sys
 import tempfile
 import time
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.dirname(
+    os.path.abspath(__file__))), "support"))
+from xvfb_run import stop  # noqa: E402,F401 (the tests stop theirs with it)
 
 LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
 
@@ -66,16 +71,6 @@ def command_of(pid):
             return cmdline.read().replace(b"\0", b" ").decode(errors="replace")
     except OSError:
         return "?"
-
-
-def stop(process):
-    if process.poll() is None:
-        process.send_signal(signal.SIGTERM)
-        try:
-            process.wait(timeout=5)
-        except subprocess.TimeoutExpired:
-            process.kill()
-            process.wait()
 
 
 class Session:

@@ -17,12 +17,14 @@ import shutil
 import subprocess
 import sys
 import tempfile
-import time
 import unittest
 import warnings
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import atspi_client  # noqa: E402
 from a11y_session import Session, stop  # noqa: E402
+from atspi_client import (Listening, Window, click, children,  # noqa: E402
+                          fresh_states, press, pump, states, text_of)
 
 PROGRAM = SCENARIOS_JSON = None
 VERDICTS = ("Правилно.", "Грешка!", "Посочете две стойности!")
@@ -30,18 +32,17 @@ EVENTS = ("object:state-changed:focused", "object:state-changed:checked",
           "object:state-changed:showing", "object:text-changed",
           "object:selection-changed")
 
-pyatspi = GLib = SESSION = None
+# What a screen reader can do and read of the scenarios' steps.
+SCREEN_READER_VERBS = {"option", "row", "say", "say_start", "chosen",
+                       "selected", "focus"}
+
+pyatspi = SESSION = None
 
 
 def setUpModule():
-    global pyatspi, GLib, SESSION
+    global pyatspi, SESSION
     SESSION = Session().__enter__()
-    # The client finds the accessibility bus as the program does.
-    os.environ["DBUS_SESSION_BUS_ADDRESS"] = SESSION.env[
-        "DBUS_SESSION_BUS_ADDRESS"]
-    import pyatspi as atspi
-    from gi.repository import GLib as glib
-    pyatspi, GLib = atspi, glib
+    pyatspi = atspi_client.connect(SESSION)
 
 
 def tearDownModule():
@@ -54,117 +55,14 @@ def table():
         return json.load(f)
 
 
-def scenarios():
-    """{name: [(word, rest), ...]}, each step as its line in the file."""
-    def line(step):
-        verb, number, text = step["verb"], step["number"], step["text"]
-        if verb == "say_start":
-            return "say", "start"
-        if not text:
-            return verb, "none" if number < 0 else str(number)
-        return verb, text if number < 0 else f"{text} {number}"
-    return {s["name"]: [line(step) for step in s["steps"]]
-            for s in table()["scenarios"]}
-
-
 def answers():
     return dict(enumerate(table()["answers"]))
-
-
-def pump(seconds, until=lambda: False):
-    """Runs GLib's loop (events, the client's cache) until the condition
-    holds or the time is up; returns the condition."""
-    context = GLib.MainContext.default()
-    deadline = time.monotonic() + seconds
-    while not until():
-        if time.monotonic() > deadline:
-            return False
-        while context.iteration(False):
-            pass
-        time.sleep(0.02)
-    return True
-
-
-def states(accessible):
-    return {pyatspi.stateToString(s) for s in accessible.getState().getStates()}
-
-
-def children(accessible):
-    return [accessible.getChildAtIndex(i) for i in range(accessible.childCount)]
-
-
-def fresh_states(accessible):
-    """The state set as the program gives it now, not as the client's cache
-    has followed it from events."""
-    accessible.clear_cache()
-    return states(accessible)
-
-
-def press(session, *keys):
-    subprocess.check_call(["xdotool", "key", "--delay", "50", *keys],
-                          env=session.env)
-
-
-def text_of(accessible):
-    return accessible.queryText().getText(0, -1)
-
-
-def center(accessible):
-    box = accessible.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-    return box.x + box.width // 2, box.y + box.height // 2
-
-
-class Window:
-    """The program started in the session, and its published window."""
-
-    def __init__(self, session):
-        self.process = session.spawn([PROGRAM])
-        self.app = None
-        if not pump(20, self._found):
-            raise AssertionError("the program never appeared on the bus")
-        self.frame = self.app.getChildAtIndex(0)
-        top = children(self.frame)
-        self.panel = next(c for c in top if c.getRole() == pyatspi.ROLE_PANEL)
-        self.options = children(self.panel)
-        self.list = next(c for c in top if c.getRole() == pyatspi.ROLE_LIST)
-        self.rows = children(self.list)
-        self.message = next(c for c in top if c.getRole() == pyatspi.ROLE_TEXT)
-        self.notification = top[-1]
-        self.start_text = text_of(self.message)
-
-    def _found(self):
-        desktop = pyatspi.Registry.getDesktop(0)
-        for app in children(desktop):
-            if (app is not None and app.get_process_id() == self.process.pid
-                    and app.childCount):
-                self.app = app
-                return True
-        return False
-
-    def close(self):
-        self.process.terminate()
-        self.process.wait(timeout=10)
-
-
-class Listening:
-    """The events of the given kinds, as heard from now on."""
-
-    def __init__(self, test, *kinds):
-        self.heard = []
-        self._kinds = kinds
-        pyatspi.Registry.registerEventListener(self._hear, *kinds)
-        test.addCleanup(pyatspi.Registry.deregisterEventListener, self._hear,
-                        *kinds)
-
-    def _hear(self, event):
-        self.heard.append((event.type, event.source.getRole(),
-                           event.detail1))
 
 
 class ScreenReaderTest(unittest.TestCase):
     def setUp(self):
         self.session = SESSION
-        self.window = Window(self.session)
+        self.window = Window(self.session, PROGRAM)
         self.addCleanup(self.window.close)
 
     def test_tree_roles_names_states(self):
@@ -209,7 +107,7 @@ class ScreenReaderTest(unittest.TestCase):
         listening = Listening(self, "window:activate",
                               "object:state-changed:focused")
         self.window.close()
-        self.window = Window(self.session)
+        self.window = Window(self.session, PROGRAM)
         focus = ("object:state-changed:focused", pyatspi.ROLE_TEXT, 1)
 
         # A focus published early (the window took it before the bridge was
@@ -295,38 +193,38 @@ class ScreenReaderTest(unittest.TestCase):
 
     def test_scenarios_through_actions(self):
         played = 0
-        for name, steps in scenarios().items():
-            words = {word for word, _ in steps}
-            if not words <= {"option", "row", "say", "chosen", "selected", "focus"}:
+        for scenario in table()["scenarios"]:
+            steps = scenario["steps"]
+            if not {step["verb"] for step in steps} <= SCREEN_READER_VERBS:
                 continue  # keys and half clicks are no screen reader's actions
-            with self.subTest(scenario=name):
+            with self.subTest(scenario=scenario["name"]):
                 if played:
                     self.window.close()
-                    self.window = Window(self.session)
+                    self.window = Window(self.session, PROGRAM)
                 self.play(steps)
             played += 1
         self.assertGreater(played, 0)
 
     def play(self, steps):
         w = self.window
-        for word, rest in steps:
-            if word == "option":
-                self.assertTrue(w.options[int(rest)].queryAction().doAction(0))
-            elif word == "row":
-                self.assertTrue(w.list.querySelection().selectChild(int(rest)))
-            elif word == "say":
-                expected = w.start_text if rest == "start" else rest
+        for step in steps:
+            verb, number = step["verb"], step["number"]
+            wanted = [] if number < 0 else [number]
+            if verb == "option":
+                self.assertTrue(w.options[number].queryAction().doAction(0))
+            elif verb == "row":
+                self.assertTrue(w.list.querySelection().selectChild(number))
+            elif verb in ("say", "say_start"):
+                expected = step["text"] if verb == "say" else w.start_text
                 pump(5, lambda: text_of(w.message) == expected)
                 self.assertEqual(text_of(w.message), expected)
-            elif word == "chosen":
-                chosen = [i for i, o in enumerate(w.options)
-                          if "checked" in states(o)]
-                self.assertEqual(chosen, [] if rest == "none" else [int(rest)])
-            elif word == "selected":
+            elif verb == "chosen":
+                self.assertEqual([i for i, o in enumerate(w.options)
+                                  if "checked" in states(o)], wanted)
+            elif verb == "selected":
                 selection = w.list.querySelection()
-                selected = [i for i in range(len(w.rows))
-                            if selection.isChildSelected(i)]
-                self.assertEqual(selected, [] if rest == "none" else [int(rest)])
+                self.assertEqual([i for i in range(len(w.rows))
+                                  if selection.isChildSelected(i)], wanted)
 
     def test_events_of_real_clicks(self):
         w = self.window
@@ -349,9 +247,7 @@ class ScreenReaderTest(unittest.TestCase):
         for target, message in ((w.options[gait], "Посочете две стойности!"),
                                 (w.rows[answers()[gait]], "Правилно.")):
             del heard[:]
-            x, y = center(target)
-            subprocess.check_call(["xdotool", "mousemove", "--sync", str(x),
-                                   str(y), "click", "1"], env=self.session.env)
+            click(self.session, target)
             announced = lambda: any(e[1] == pyatspi.ROLE_NOTIFICATION and e[3]
                                     for e in heard)
             self.assertTrue(pump(10, announced), heard)
@@ -441,7 +337,7 @@ class OrcaTest(unittest.TestCase):
         return found[0] if found else None
 
     def test_start_text_line_by_line_and_the_verdict(self):
-        w = Window(self.session)
+        w = Window(self.session, PROGRAM)
         self.addCleanup(w.close)
         title = w.frame.name
         line = lambda u: len(u.strip()) > 10 and u.strip() in w.start_text
@@ -456,9 +352,7 @@ class OrcaTest(unittest.TestCase):
                            w.start_text.index(first.strip()))
         gait = 2
         for target in (w.options[gait], w.rows[answers()[gait]]):
-            x, y = center(target)
-            subprocess.check_call(["xdotool", "mousemove", "--sync", str(x),
-                                   str(y), "click", "1"], env=self.session.env)
+            click(self.session, target)
         self.assertIsNotNone(self.said(lambda u: "Правилно." in u))
 
 

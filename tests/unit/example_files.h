@@ -5,7 +5,8 @@
 
 namespace trovanel_test {
 
-// The text of exercises/NAME.trovanel, built into the test program.
+// The text of exercises/NAME (with its .trovanel), built into the test
+// program.
 std::string_view ExampleFile(std::string_view name);
 
 }  // namespace trovanel_test

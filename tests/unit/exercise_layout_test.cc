@@ -44,7 +44,7 @@ TEST(ExerciseLayoutTest, TheBuiltInExerciseGivesTheTableUnchanged) {
   ExpectSameTable(ExerciseLayout(quiz::BuiltInExercise()).description());
   // The horse file too, but for the key texts it numbers itself.
   auto horse = std::get<quiz::Exercise>(quiz::ParseExercise(
-      trovanel_test::ExampleFile("horse-gaits"), "horse-gaits.trovanel"));
+      trovanel_test::ExampleFile("horse-gaits.trovanel"), "horse-gaits.trovanel"));
   horse.option_keys = quiz::BuiltInExercise().option_keys;
   horse.description_keys = quiz::BuiltInExercise().description_keys;
   ExpectSameTable(ExerciseLayout(horse).description());
@@ -185,7 +185,8 @@ TEST(ExerciseLayoutTest, AWindowPastItsLimitIsNamed) {
 }
 
 TEST(ExerciseLayoutTest, ExampleFilesFitAndWidenOnlyWhatTheyNeed) {
-  for (const char* name : {"states-of-water", "cell-organelles"}) {
+  for (const char* name :
+       {"states-of-water.trovanel", "cell-organelles.trovanel"}) {
     auto exercise = std::get<quiz::Exercise>(
         quiz::ParseExercise(trovanel_test::ExampleFile(name), name));
     const ExerciseLayout layout(exercise);

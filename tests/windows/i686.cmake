@@ -21,9 +21,10 @@ endif()
 add_test(NAME windows_i686_wine_prefix
          COMMAND ${wine32} sh ${CMAKE_CURRENT_SOURCE_DIR}/wine_prefix.sh
                  ${wine_dir} 96)
+# The longest chain of the run: started first, so the rest runs beside it.
 set_tests_properties(windows_i686_wine_prefix PROPERTIES
   FIXTURES_SETUP wine_prefix_i686 ENVIRONMENT "${wine_environment_i686}"
-  TIMEOUT ${timeout})
+  TIMEOUT ${timeout} COST 300)
 
 set(driver_i686 ${windows_i686}/trovanel_wine_e2e.exe)
 add_test(NAME windows_i686_e2e
@@ -46,4 +47,4 @@ endif()
 
 set_tests_properties(${i686_tests} PROPERTIES
   FIXTURES_REQUIRED wine_prefix_i686 RESOURCE_LOCK wine_prefix_i686
-  ENVIRONMENT "${wine_environment_i686}" TIMEOUT ${timeout})
+  ENVIRONMENT "${wine_environment_i686}" TIMEOUT ${timeout} COST 200)

@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Checks a built Trovanel.exe without running it (the 32-bit build cannot run
-here): the PE header, the imports, the icon group and the version record.
+here): the PE header and the imports (through mingw's objdump), the icon group
+and the version record (their bytes through wrestool, of icoutils).
 
   pe_inspect.py EXE --arch i686|x86_64 --title-host HOST --max-kb N --ico ICO
 
@@ -11,11 +12,15 @@ Prints one line per failed check and exits 1 when any failed.
 """
 
 import argparse
+import os
+import re
 import struct
+import subprocess
 import sys
 from urllib.parse import urlparse
 
-MACHINES = {"i686": (0x14C, 0x10B), "x86_64": (0x8664, 0x20B)}
+# objdump's name for each machine, and the optional header's kind.
+MACHINES = {"i686": ("pei-i386", "PE32"), "x86_64": ("pei-x86-64", "PE32+")}
 SUBSYSTEM_GUI = 2
 DYNAMIC_BASE, NX_COMPAT, HIGH_ENTROPY_VA = 0x40, 0x100, 0x20
 RT_ICON, RT_GROUP_ICON, RT_VERSION = 3, 14, 16
@@ -27,64 +32,29 @@ PUBLISHER_FIELDS = ("CompanyName", "LegalCopyright", "LegalTrademarks")
 
 
 class Pe:
-    def __init__(self, data):
-        self.data = data
-        pe = struct.unpack_from("<I", data, 0x3C)[0]
-        if data[pe:pe + 4] != b"PE\0\0":
-            raise ValueError("no PE signature")
-        self.machine, sections, _, _, _, optional_size, _ = struct.unpack_from(
-            "<HHIIIHH", data, pe + 4)
-        opt = pe + 24
-        self.magic = struct.unpack_from("<H", data, opt)[0]
-        wide = self.magic == 0x20B
-        self.subsystem, self.dll_characteristics = struct.unpack_from(
-            "<HH", data, opt + 68)
-        directories = opt + (112 if wide else 96)
-        self.directories = [struct.unpack_from("<II", data, directories + 8 * i)
-                            for i in range(16)]
-        table = opt + optional_size
-        self.sections = [struct.unpack_from("<8sIIII", data, table + 40 * i)
-                         for i in range(sections)]
+    def __init__(self, path):
+        self.path = path
+        dump = subprocess.check_output(
+            ["x86_64-w64-mingw32-objdump", "-p", path], text=True)
 
-    def offset(self, rva):
-        for _, size, address, raw_size, raw in self.sections:
-            if address <= rva < address + max(size, raw_size):
-                return raw + rva - address
-        raise ValueError(f"RVA {rva:#x} in no section")
+        def field(pattern):
+            found = re.search(pattern, dump, re.MULTILINE)
+            if not found:
+                raise ValueError(f"objdump shows no {pattern!r}")
+            return found.group(1)
+        self.format = field(r"file format (\S+)")
+        self.magic = field(r"^Magic\s+\S+\s+\((\S+)\)")
+        self.subsystem = int(field(r"^Subsystem\s+(\S+)"), 16)
+        self.dll_characteristics = int(field(r"^DllCharacteristics\s+(\S+)"), 16)
+        self.imports = re.findall(r"DLL Name: (\S+)", dump)
+        listing = subprocess.check_output(["wrestool", "-l", path], text=True)
+        self.resource_ids = [tuple(map(int, found)) for found in re.findall(
+            r"--type=(\d+) --name=(\d+)", listing)]
 
-    def c_string(self, rva):
-        start = self.offset(rva)
-        return self.data[start:self.data.index(b"\0", start)].decode("ascii")
-
-    def imports(self):
-        rva, _ = self.directories[1]
-        names, at = [], self.offset(rva)
-        while True:
-            entry = struct.unpack_from("<IIIII", self.data, at)
-            if not any(entry):
-                return names
-            names.append(self.c_string(entry[3]))
-            at += 20
-
-    def resources(self):
-        """{(type, id): [data bytes per language]} for numbered entries."""
-        base = self.offset(self.directories[2][0])
-
-        def entries(at):
-            named, numbered = struct.unpack_from("<HH", self.data, at + 12)
-            for i in range(named + numbered):
-                name, target = struct.unpack_from("<II", self.data, at + 16 + 8 * i)
-                yield name, target
-
-        found = {}
-        for kind, kind_dir in entries(base):
-            for ident, ident_dir in entries(base + (kind_dir & 0x7FFFFFFF)):
-                for _, leaf in entries(base + (ident_dir & 0x7FFFFFFF)):
-                    rva, size = struct.unpack_from("<II", self.data, base + leaf)
-                    start = self.offset(rva)
-                    found.setdefault((kind, ident), []).append(
-                        self.data[start:start + size])
-        return found
+    def resource(self, kind, ident):
+        return subprocess.check_output(
+            ["wrestool", "-x", "--raw", f"--type={kind}", f"--name={ident}",
+             self.path])
 
 
 def version_blocks(data, at=0, end=None):
@@ -123,41 +93,41 @@ def check(exe, arch, title_host, max_kb, ico):
         if not ok:
             failures.append(what)
 
-    data = open(exe, "rb").read()
-    pe = Pe(data)
-    machine, magic = MACHINES[arch]
-    expect(pe.machine == machine, f"machine {pe.machine:#x}, wanted {machine:#x}")
-    expect(pe.magic == magic, f"optional header magic {pe.magic:#x}, wanted {magic:#x}")
+    pe = Pe(exe)
+    file_format, magic = MACHINES[arch]
+    expect(pe.format == file_format, f"format {pe.format}, wanted {file_format}")
+    expect(pe.magic == magic, f"optional header {pe.magic}, wanted {magic}")
     expect(pe.subsystem == SUBSYSTEM_GUI, f"subsystem {pe.subsystem}, wanted GUI")
     wanted = DYNAMIC_BASE | NX_COMPAT | (HIGH_ENTROPY_VA if arch == "x86_64" else 0)
     expect(pe.dll_characteristics & wanted == wanted,
            f"DLL characteristics {pe.dll_characteristics:#x} lack {wanted:#x}")
-    others = [name for name in pe.imports() if name.lower() not in SYSTEM_DLLS]
+    others = [name for name in pe.imports if name.lower() not in SYSTEM_DLLS]
     expect(not others, f"imports beyond the system's libraries: {others}")
-    expect(len(data) <= max_kb * 1024, f"{len(data)} bytes, more than {max_kb} KB")
+    size = os.path.getsize(exe)
+    expect(size <= max_kb * 1024, f"{size} bytes, more than {max_kb} KB")
 
-    resources = pe.resources()
-    groups = sorted(ident for kind, ident in resources if kind == RT_GROUP_ICON)
+    groups = sorted(ident for kind, ident in pe.resource_ids
+                    if kind == RT_GROUP_ICON)
     expect(groups == [1], f"icon groups {groups}, wanted only group 1")
     if groups == [1]:
-        group = resources[(RT_GROUP_ICON, 1)][0]
+        group = pe.resource(RT_GROUP_ICON, 1)
         _, kind, count = struct.unpack_from("<HHH", group, 0)
         expect(kind == 1 and count == 1, f"icon group holds {count} images")
         width, height, colours, _, planes, bits, _, ident = struct.unpack_from(
             "<BBBBHHIH", group, 6)
         expect((width, height, bits) == (32, 32, 8),
                f"icon image {width}x{height} at {bits} bits, wanted 32x32 at 8")
-        image = resources.get((RT_ICON, ident), [b""])[0]
+        image = pe.resource(RT_ICON, ident)
         header = struct.unpack_from("<IiiHH", image, 0) if len(image) >= 16 else None
         expect(header is not None and header[1] == 32 and header[2] == 64
                and header[4] == 8,
                f"icon bitmap header {header}, wanted 32x32 (AND mask) at 8 bits")
         expect(image == ico_image(ico), f"the icon is not the image of {ico}")
 
-    versions = resources.get((RT_VERSION, 1), [])
-    expect(len(versions) == 1, "one version record")
+    versions = [ident for kind, ident in pe.resource_ids if kind == RT_VERSION]
+    expect(versions == [1], "one version record")
     if versions:
-        failures += check_version(versions[0], title_host)
+        failures += check_version(pe.resource(RT_VERSION, 1), title_host)
     return failures
 
 
@@ -218,7 +188,8 @@ def main(argv):
     try:
         failures = check(args.exe, args.arch, args.title_host, args.max_kb,
                          args.ico)
-    except (OSError, ValueError, struct.error) as error:
+    except (OSError, ValueError, struct.error,
+            subprocess.CalledProcessError) as error:
         failures = [f"cannot read {args.exe}: {error}"]
     for failure in failures:
         print(f"FAIL: {failure}")

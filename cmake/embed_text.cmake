@@ -1,0 +1,26 @@
+# trovanel_embed_text(OUTPUT file.cc TEMPLATE file.cc.in FILES f... [MINIFY_CSS])
+# Builds text files into a program as C++ raw string literals: OUTPUT is
+# TEMPLATE with @EMBEDDED_FILES@ standing for the entries {"name", text}, one
+# a file, and @EMBEDDED_TEXT@ for the first file's text alone. MINIFY_CSS
+# drops comments and line breaks. Editing a file reconfigures; OUTPUT is
+# rewritten only when it changes, so nothing relinks for nothing.
+function(trovanel_embed_text)
+  cmake_parse_arguments(PARSE_ARGV 0 arg "MINIFY_CSS" "OUTPUT;TEMPLATE" "FILES")
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${arg_FILES})
+  set(EMBEDDED_FILES "")
+  set(EMBEDDED_TEXT "")
+  foreach(file IN LISTS arg_FILES)
+    get_filename_component(name ${file} NAME)
+    file(READ ${file} text)
+    if(arg_MINIFY_CSS)
+      string(REGEX REPLACE "/\\*([^*]|\\*+[^*/])*\\*+/" "" text "${text}")
+      string(REPLACE "\n" "" text "${text}")
+    endif()
+    set(literal "R\"embedded(${text})embedded\"")
+    if(EMBEDDED_TEXT STREQUAL "")
+      set(EMBEDDED_TEXT "${literal}")
+    endif()
+    string(APPEND EMBEDDED_FILES "    {\"${name}\", ${literal}},\n")
+  endforeach()
+  configure_file(${arg_TEMPLATE} ${arg_OUTPUT} @ONLY)
+endfunction()
