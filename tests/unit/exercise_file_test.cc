@@ -187,7 +187,8 @@ TEST(ExerciseFileTest, EachFaultIsNamedWhereItIs) {
 // The editor saves what the loader reads back, whatever the teacher typed.
 TEST(ExerciseFileWriterTest, WritesWhatTheLoaderReadsBack) {
   for (std::string_view name :
-       {"horse-gaits", "states-of-water", "cell-organelles"}) {
+       {"horse-gaits.trovanel", "states-of-water.trovanel",
+        "cell-organelles.trovanel"}) {
     const Exercise example = Loaded(trovanel_test::ExampleFile(name));
     EXPECT_EQ(Loaded(WriteExerciseFile(example)), example) << name;
   }
@@ -224,11 +225,11 @@ TEST(ExerciseTextTest, CarriesEveryTextThroughHtmlAndBack) {
 // Cyrillic letters and English for others; the start text as its summary.
 TEST(ExerciseFileTest, LanguageIsGivenOrTakenFromTheLetters) {
   EXPECT_EQ(Loaded(kSmall).language, "bg");
-  EXPECT_EQ(Loaded(trovanel_test::ExampleFile("states-of-water")).language,
+  EXPECT_EQ(Loaded(trovanel_test::ExampleFile("states-of-water.trovanel")).language,
             "en");
   EXPECT_EQ(Loaded("language = \"de-AT\"\n" + std::string(kSmall)).language,
             "de-AT");
-  EXPECT_EQ(Loaded(trovanel_test::ExampleFile("horse-gaits")).language,
+  EXPECT_EQ(Loaded(trovanel_test::ExampleFile("horse-gaits.trovanel")).language,
             BuiltInExercise().language);
 }
 
