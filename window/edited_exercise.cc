@@ -47,6 +47,7 @@ void EditedExercise::AddDescription(std::string text) {
 
 bool EditedExercise::Open(std::string_view bytes, std::string_view file_name) {
   quiz::LoadedExercise loaded = quiz::ParseExercise(bytes, file_name);
+  checked_.reset();
   if (auto* error = std::get_if<quiz::ExerciseError>(&loaded)) {
     error_ = std::move(*error);
     return false;
@@ -64,21 +65,13 @@ int EditedExercise::RightOf(size_t option) const {
 }
 
 bool EditedExercise::Check() {
-  layout_.reset();
-  quiz::LoadedExercise loaded = quiz::ParseExercise(FileText(), kDraftName);
-  if (auto* error = std::get_if<quiz::ExerciseError>(&loaded)) {
-    error_ = std::move(*error);
-    return false;
-  }
-  checked_ = std::move(std::get<quiz::Exercise>(loaded));
-  auto layout = std::make_unique<ExerciseLayout>(checked_);
-  if (std::string too_large = layout->TooLarge(); !too_large.empty()) {
-    error_ = {.file = std::string(kDraftName), .message = std::move(too_large)};
-    return false;
-  }
-  layout_ = std::move(layout);
   error_ = {};
-  return true;
+  checked_ = std::make_unique<OpenedExercise>(FileText(), kDraftName);
+  return checked_->ok();
+}
+
+const quiz::ExerciseError& EditedExercise::error() const {
+  return checked_ != nullptr && !checked_->ok() ? checked_->fault() : error_;
 }
 
 std::string EditedExercise::FileText() const {
@@ -86,8 +79,8 @@ std::string EditedExercise::FileText() const {
 }
 
 std::string EditedExercise::Page(std::string_view module_script) const {
-  if (layout_ == nullptr) return {};
-  return OneFilePage(layout_->description(), checked_, module_script);
+  if (checked_ == nullptr || !checked_->ok()) return {};
+  return OneFilePage(checked_->layout(), checked_->exercise(), module_script);
 }
 
 }  // namespace trovanel

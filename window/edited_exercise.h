@@ -7,7 +7,7 @@
 
 #include "quiz/exercise.h"
 #include "quiz/exercise_file.h"
-#include "window/exercise_layout.h"
+#include "window/opened_exercise.h"
 
 namespace trovanel {
 
@@ -47,8 +47,8 @@ class EditedExercise {
 
   // Checks the draft as it stands; true when it makes a window.
   bool Check();
-  // Only after Check(): what is wrong.
-  const quiz::ExerciseError& error() const { return error_; }
+  // After a Check() that failed, or an Open(): what is wrong.
+  const quiz::ExerciseError& error() const;
 
   std::string FileText() const;
   // Only after a Check() that passed: the one-file page of the exercise.
@@ -56,9 +56,8 @@ class EditedExercise {
 
  private:
   quiz::Exercise draft_;
-  quiz::Exercise checked_;
-  std::unique_ptr<ExerciseLayout> layout_;
-  quiz::ExerciseError error_;
+  std::unique_ptr<OpenedExercise> checked_;  // the last Check()'s
+  quiz::ExerciseError error_;  // the last Open()'s
 };
 
 }  // namespace trovanel

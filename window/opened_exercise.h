@@ -8,6 +8,7 @@
 
 #include "forms/core/form_description.h"
 #include "quiz/exercise.h"
+#include "quiz/exercise_file.h"
 #include "window/exercise_layout.h"
 
 namespace trovanel {
@@ -26,7 +27,10 @@ class OpenedExercise {
                  std::string_view file_name);
 
   bool ok() const { return layout_ != nullptr; }
-  const std::string& error() const { return error_; }
+  // Only when not ok(): the one line, and what it is made of (the field
+  // the fault is in among them).
+  std::string error() const { return fault_.Text(); }
+  const quiz::ExerciseError& fault() const { return fault_; }
   // Only when ok().
   const quiz::Exercise& exercise() const { return exercise_; }
   const forms::FormDescription& layout() const {
@@ -36,7 +40,7 @@ class OpenedExercise {
  private:
   quiz::Exercise exercise_;
   std::unique_ptr<ExerciseLayout> layout_;
-  std::string error_;
+  quiz::ExerciseError fault_;
 };
 
 }  // namespace trovanel
