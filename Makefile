@@ -65,7 +65,7 @@ WEB_ENV := NODE_PATH=/usr/share/nodejs EMSDK_PYTHON=/usr/bin/python3
 web: deps
 	cmake -S . -B build-web/host -DCMAKE_BUILD_TYPE=Release \
 	  -DTROVANEL_BACKEND=none -DTROVANEL_TESTS=OFF \
-	  -DTROVANEL_PAGE_TOOL_MODULE=$(CURDIR)/build-web/one-file/trovanel-one-file.js \
+	  -DTROVANEL_PAGE_TOOL_MODULE=$(CURDIR)/build-web/one-file/trovanel-one-file.pack \
 	  >/dev/null
 	cmake --build build-web/host -j $(JOBS) --target trovanel_page trovanel-page
 	$(WEB_ENV) emcmake cmake -S . -B build-web -DCMAKE_BUILD_TYPE=MinSizeRel \

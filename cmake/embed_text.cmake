@@ -1,20 +1,21 @@
-# trovanel_embed_text(OUTPUT file.cc TEMPLATE file.cc.in FILES f... [MINIFY_CSS])
+# trovanel_embed_text(OUTPUT file.cc TEMPLATE file.cc.in FILES f... [MINIFY])
 # Builds text files into a program as C++ raw string literals: OUTPUT is
 # TEMPLATE with @EMBEDDED_FILES@ standing for the entries {"name", text}, one
-# a file, and @EMBEDDED_TEXT@ for the first file's text alone. MINIFY_CSS
-# drops comments and line breaks. Editing a file reconfigures; OUTPUT is
+# a file, and @EMBEDDED_TEXT@ for the first file's text alone. MINIFY drops
+# /* */ comments and line breaks (style sheets, and scripts written with a
+# semicolon after every statement). Editing a file reconfigures; OUTPUT is
 # rewritten only when it changes, so nothing relinks for nothing.
 function(trovanel_embed_text)
-  cmake_parse_arguments(PARSE_ARGV 0 arg "MINIFY_CSS" "OUTPUT;TEMPLATE" "FILES")
+  cmake_parse_arguments(PARSE_ARGV 0 arg "MINIFY" "OUTPUT;TEMPLATE" "FILES")
   set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${arg_FILES})
   set(EMBEDDED_FILES "")
   set(EMBEDDED_TEXT "")
   foreach(file IN LISTS arg_FILES)
     get_filename_component(name ${file} NAME)
     file(READ ${file} text)
-    if(arg_MINIFY_CSS)
+    if(arg_MINIFY)
       string(REGEX REPLACE "/\\*([^*]|\\*+[^*/])*\\*+/" "" text "${text}")
-      string(REPLACE "\n" "" text "${text}")
+      string(REGEX REPLACE "\n *" "" text "${text}")
     endif()
     set(literal "R\"embedded(${text})embedded\"")
     if(EMBEDDED_TEXT STREQUAL "")

@@ -78,9 +78,9 @@ std::string EditedExercise::FileText() const {
   return quiz::WriteExerciseFile(draft_);
 }
 
-std::string EditedExercise::Page(std::string_view module_script) const {
+std::string EditedExercise::Page(std::string_view packed_module) const {
   if (checked_ == nullptr || !checked_->ok()) return {};
-  return OneFilePage(checked_->layout(), checked_->exercise(), module_script);
+  return OneFilePage(checked_->layout(), checked_->exercise(), packed_module);
 }
 
 }  // namespace trovanel

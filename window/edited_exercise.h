@@ -52,7 +52,7 @@ class EditedExercise {
 
   std::string FileText() const;
   // Only after a Check() that passed: the one-file page of the exercise.
-  std::string Page(std::string_view module_script) const;
+  std::string Page(std::string_view packed_module) const;
 
  private:
   quiz::Exercise draft_;

@@ -17,13 +17,14 @@ set(editor_page_files
   ${CMAKE_CURRENT_SOURCE_DIR}/editor/editor.html
   ${CMAKE_CURRENT_SOURCE_DIR}/editor/editor.js
   ${CMAKE_CURRENT_SOURCE_DIR}/editor/editor_fields.js
-  ${CMAKE_CURRENT_SOURCE_DIR}/editor/editor_preview.js)
+  ${CMAKE_CURRENT_SOURCE_DIR}/editor/editor_preview.js
+  ${PROJECT_SOURCE_DIR}/forms/web/packed_module.js)
 add_custom_command(
   OUTPUT ${TROVANEL_DIST}/editor.html ${TROVANEL_DIST}/editor.js
          ${TROVANEL_DIST}/editor_fields.js ${TROVANEL_DIST}/editor_preview.js
-         ${TROVANEL_DIST}/trovanel-one-file.js
+         ${TROVANEL_DIST}/packed_module.js ${TROVANEL_DIST}/trovanel-one-file.pack
   COMMAND ${CMAKE_COMMAND} -E copy ${editor_page_files}
-          $<TARGET_FILE:trovanel_one_file> ${TROVANEL_DIST}
+          ${PROJECT_BINARY_DIR}/one-file/trovanel-one-file.pack ${TROVANEL_DIST}
   DEPENDS ${editor_page_files} trovanel_one_file
   COMMENT "Putting the editor's page beside the exercise page")
 add_custom_target(trovanel_editor_page ALL

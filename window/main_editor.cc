@@ -99,10 +99,10 @@ EMSCRIPTEN_KEEPALIVE const char* EditorFileText() {
   return Returned(Edited().FileText());
 }
 
-// After a check that passed: the one-file page, with `module_script` inlined
+// After a check that passed: the one-file page, with `packed_module` inlined
 // (empty for the preview, which takes the markup and the exercise from it).
-EMSCRIPTEN_KEEPALIVE const char* EditorPage(const char* module_script) {
-  return Returned(Edited().Page(module_script));
+EMSCRIPTEN_KEEPALIVE const char* EditorPage(const char* packed_module) {
+  return Returned(Edited().Page(packed_module));
 }
 
 }  // extern "C"

@@ -9,7 +9,7 @@ namespace trovanel {
 
 std::string OneFilePage(const forms::FormDescription& layout,
                         const quiz::Exercise& exercise,
-                        std::string_view module_script) {
+                        std::string_view packed_module) {
   TrovanelApp app(layout, exercise);
   app.Load();  // the page opens in the state the window opens in
   const std::string data = quiz::WriteExerciseText(exercise);
@@ -19,7 +19,7 @@ std::string OneFilePage(const forms::FormDescription& layout,
                                  .script = "",
                                  .module = "",
                                  .icon = kIconDataUri,
-                                 .inline_script = module_script,
+                                 .packed_module = packed_module,
                                  .data = data});
 }
 

@@ -1,11 +1,14 @@
 // trovanel-page: one exercise file as one self-contained page, which works
 // opened from disk, attached to a course or sent by e-mail.
-//   trovanel-page FILE.trovanel -o PAGE.html [--module ONE_FILE_MODULE.js]
+//   trovanel-page FILE.trovanel -o PAGE.html [--module ONE_FILE_MODULE.pack]
 // The markup is written from the exercise's layout, as the built-in page's
-// is; the module (built into one script, its WebAssembly inside) is inlined
-// and reads the exercise from the page. Without --module it is the module
-// this build was made with, or the one installed beside the program.
+// is; the module (its script and WebAssembly, packed into base64 text by the
+// build) is inlined and reads the exercise from the page. Without --module it
+// is the module this build was made with, or the one installed beside the
+// program.
 
+#include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -41,6 +44,15 @@ std::string DefaultModule(const char* argv0) {
       .string();
 }
 
+// A packed module is base64 text and nothing else, so it is safe inside the
+// page's script element.
+bool IsPackedModule(const std::string& text) {
+  return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) {
+    return std::isalnum(static_cast<unsigned char>(c)) || c == '+' ||
+           c == '/' || c == '=';
+  });
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -62,7 +74,7 @@ int main(int argc, char** argv) {
   }
   if (exercise_file == nullptr || out_file == nullptr) {
     std::fprintf(stderr,
-                 "usage: %s FILE.trovanel -o PAGE.html [--module MODULE.js]\n",
+                 "usage: %s FILE.trovanel -o PAGE.html [--module MODULE.pack]\n",
                  argv[0]);
     return 2;
   }
@@ -72,7 +84,7 @@ int main(int argc, char** argv) {
     return 1;
   }
   const std::optional<std::string> module = ReadFile(module_file);
-  if (!module || module->find("</script") != std::string::npos) {
+  if (!module || !IsPackedModule(*module)) {
     std::fprintf(stderr, "%s: cannot read the page's module %s\n", argv[0],
                  module_file);
     return 1;

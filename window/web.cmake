@@ -29,14 +29,20 @@ add_custom_target(trovanel_page_markup ALL
                   DEPENDS ${TROVANEL_DIST}/index.html)
 
 # The module of a one-file page (trovanel-page): the same program reading its
-# exercise from the page, its WebAssembly inside the script.
+# exercise from the page; its script and WebAssembly packed into one text
+# (trovanel-one-file.pack), which the page carries and unpacks.
 add_executable(trovanel_one_file main_one_file_page.cc)
 target_link_libraries(trovanel_one_file PRIVATE trovanel_window forms_web)
 set_target_properties(trovanel_one_file PROPERTIES SUFFIX .js
                       OUTPUT_NAME trovanel-one-file
                       RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/one-file)
-target_link_options(trovanel_one_file PRIVATE ${TROVANEL_PAGE_LINK_OPTIONS}
-                    -sSINGLE_FILE=1)
+target_link_options(trovanel_one_file PRIVATE ${TROVANEL_PAGE_LINK_OPTIONS})
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
+set(one_file ${PROJECT_BINARY_DIR}/one-file/trovanel-one-file)
+add_custom_command(TARGET trovanel_one_file POST_BUILD
+  COMMAND Python3::Interpreter ${PROJECT_SOURCE_DIR}/cmake/pack_module.py
+          ${one_file}.js ${one_file}.wasm ${one_file}.pack
+  COMMENT "Packing the one-file page's module")
 
 # The module for index.html?exercise=NAME.trovanel, with the TOML parser;
 # the built-in module loads it only when the page is asked for a file.

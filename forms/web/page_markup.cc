@@ -6,6 +6,7 @@
 #include "forms/core/accessible_name.h"
 #include "forms/web/element_ids.h"
 #include "forms/web/html_text.h"
+#include "forms/web/packed_module_starter.h"
 #include "forms/web/page_style.h"
 
 namespace forms::web {
@@ -123,15 +124,14 @@ std::string ElementOf(const Form& form, const Control& control) {
   return "";
 }
 
-// A one-file page's module is kept as text and started once the form's first
-// frame is out: parsed at once, the script would hold back the first paint.
-constexpr std::string_view kModuleAsText =
+// A one-file page's module is kept packed, as text, and started once the
+// form's first frame is out: the fewer bytes before the first paint, the
+// sooner it comes, and a script run at once would hold it back.
+constexpr std::string_view kPackedModule =
     R"(<script type="text/plain" id="page-module">)";
-constexpr std::string_view kStartModuleAfterFirstFrame =
-    "<script>requestAnimationFrame(()=>setTimeout(()=>{"
-    "const s=document.createElement('script');"
-    "s.textContent=document.getElementById('page-module').textContent;"
-    "document.body.append(s)}))</script>\n";
+constexpr std::string_view kStartAfterFirstFrame =
+    "requestAnimationFrame(()=>setTimeout(()=>startPackedModule(window,"
+    "document.getElementById('page-module').textContent,{})))</script>\n";
 
 }  // namespace
 
@@ -152,12 +152,12 @@ std::string PageMarkup(const Form& form, const PageFiles& files) {
                Attribute("href", files.icon), ">\n"});
   // The module is fetched at once and runs once the markup is parsed; until
   // it has bound to the form, the form is inert: shown, never half-working.
-  if (files.inline_script.empty()) {
+  if (files.packed_module.empty()) {
     html += Cat({R"(<link rel="preload" as="fetch" crossorigin)",
                  Attribute("href", files.module), ">\n"});
   }
   html += Cat({"<style>", PageStyle(form), "</style>\n"});
-  if (files.inline_script.empty()) {
+  if (files.packed_module.empty()) {
     html +=
         Cat({"<script defer", Attribute("src", files.script), "></script>"});
   }
@@ -168,9 +168,9 @@ std::string PageMarkup(const Form& form, const PageFiles& files) {
     html += Cat({R"(<script type="text/plain")", Attribute("id", kPageDataId),
                  ">", files.data, "</script>\n"});
   }
-  if (!files.inline_script.empty()) {
-    html += Cat({kModuleAsText, files.inline_script, "</script>\n",
-                 kStartModuleAfterFirstFrame});
+  if (!files.packed_module.empty()) {
+    html += Cat({kPackedModule, files.packed_module, "</script>\n<script>",
+                 kPackedModuleStarter, kStartAfterFirstFrame});
   }
   return html + "</body>\n</html>\n";
 }

@@ -16,11 +16,11 @@ struct PageFiles {
   std::string_view script;       // the module's JavaScript
   std::string_view module;       // its WebAssembly, fetched early
   std::string_view icon;         // a PNG
-  // A page in one file: the module's whole script, inlined after the form
-  // and started once the form has painted (script and module are then not
-  // used; it must not contain "</script"), and plain text for the module
-  // to read from the element kPageDataId (it must not contain "<").
-  std::string_view inline_script = {};
+  // A page in one file: the module packed into base64 text (see
+  // packed_module.js), inlined after the form and started once the form has
+  // painted (script and module are then not used), and plain text for the
+  // module to read from the element kPageDataId (it must not contain "<").
+  std::string_view packed_module = {};
   std::string_view data = {};
 };
 

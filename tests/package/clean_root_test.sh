@@ -91,7 +91,7 @@ in_root "${apt[@]}" install -y --no-install-recommends \
   "/tmp/$(basename "$package")" >"$work/install.log" 2>&1 ||
   { cat "$work/install.log"; fail "apt-get install failed"; }
 for file in bin/trovanel share/man/man1/trovanel.1.gz bin/trovanel-page \
-            share/man/man1/trovanel-page.1.gz share/trovanel/trovanel-one-file.js \
+            share/man/man1/trovanel-page.1.gz share/trovanel/trovanel-one-file.pack \
             share/doc/trovanel/copyright share/doc/trovanel/changelog.gz \
             share/applications/example.trovanel.Trovanel.desktop \
             share/metainfo/example.trovanel.Trovanel.metainfo.xml \

@@ -83,7 +83,7 @@ TEST(OneFilePageTest, AnotherExerciseKeepsTheLandmarkTheHeadingAndTheNames) {
                                                    .script = "",
                                                    .module = "",
                                                    .icon = "data:,",
-                                                   .inline_script = "run()",
+                                                   .packed_module = "cnVuKCk=",
                                                    .data = "exercise"});
   EXPECT_NE(page.find(R"(<main class="form" id="Trovanel" inert>)"),
             std::string::npos);
@@ -93,7 +93,7 @@ TEST(OneFilePageTest, AnotherExerciseKeepsTheLandmarkTheHeadingAndTheNames) {
             std::string::npos);
   EXPECT_NE(page.find("</main>\n<script type=\"text/plain\" id=\"page-data\">"
                       "exercise</script>\n<script type=\"text/plain\" "
-                      "id=\"page-module\">run()</script>\n<script>"),
+                      "id=\"page-module\">cnVuKCk=</script>\n<script>"),
             std::string::npos);
   EXPECT_EQ(page.find("<meta name=\"description\""), std::string::npos);
   EXPECT_EQ(page.find("<script defer"), std::string::npos);

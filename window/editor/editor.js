@@ -15,7 +15,7 @@
   const $ = (id) => document.getElementById(id);
   const status = $('status');
   let module = null;
-  let moduleScript = null;
+  let packedModule = null;
   let fileName = kDefaultFile;
   let touched = false;   // the teacher has changed something: faults are shown at the field
 
@@ -124,7 +124,7 @@
     clearFault();
     say('Упражнението е готово: опитайте го в прегледа и го изтеглете.');
     EditorPreview.show(withText('', (none) => module.UTF8ToString(module._EditorPage(none))),
-                       moduleScript);
+                       packedModule);
     performance.measure(kPreviewTrials, kPreviewTrials + '-start');
   }
 
@@ -248,7 +248,7 @@
     $('save').addEventListener('click', () =>
       download(module.UTF8ToString(module._EditorFileText()), fileName, 'application/toml'));
     $('page').addEventListener('click', () => {
-      const page = withText(moduleScript, (script) => module.UTF8ToString(module._EditorPage(script)));
+      const page = withText(packedModule, (packed) => module.UTF8ToString(module._EditorPage(packed)));
       download(page, fileName.replace(/\.trovanel$/, '') + '.html', 'text/html');
     });
   }
@@ -264,12 +264,12 @@
   }
 
   async function start() {
-    const [loaded, script] = await Promise.all([
+    const [loaded, packed] = await Promise.all([
       TrovanelEditor(),
-      fetch('trovanel-one-file.js').then((response) => response.text()),
+      fetch('trovanel-one-file.pack').then((response) => response.text()),
     ]);
     module = loaded;
-    moduleScript = script;
+    packedModule = packed;
     // The fields are filled in a task of their own, after the module's start.
     await new Promise((resolve) => setTimeout(resolve));
     bind();

@@ -7,7 +7,7 @@ const EditorPreview = (function() {
   let frame = null;  // made with the first exercise that has no fault
   let preview = 'none';  // the one-file module in the preview: 'starting', 'live'
   let pendingPage = null;  // shown once the frame has been made
-  let moduleScript = null;
+  let packedModule = null;
 
   // The preview's frame, made when first needed (an empty editor loads
   // faster without it); `show` runs once its empty page has loaded.
@@ -63,19 +63,17 @@ const EditorPreview = (function() {
     } else if (preview === 'none') {
       // Once started, the module shows whatever the page holds by then.
       preview = 'starting';
-      frame.contentWindow.Module = {postRun: [() => {
+      startPackedModule(frame.contentWindow, packedModule, {postRun: [() => {
         preview = 'live';
         doc.body.inert = false;
-      }]};
-      const script = doc.createElement('script');
-      script.textContent = moduleScript;
-      doc.body.append(script);
+      }]});
     }
   }
 
-  // `page` is the one-file page without its module; `script` the module.
-  function show(page, script) {
-    moduleScript = script;
+  // `page` is the one-file page without its module; `packed` the module, as
+  // the build packs it.
+  function show(page, packed) {
+    packedModule = packed;
     showPreview(page);
   }
 
