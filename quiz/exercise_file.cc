@@ -262,7 +262,8 @@ class Reader {
   std::string table_path_;  // "option.2." while reading the third option
 };
 
-Exercise ReadExercise(const toml::table& root, Reader& reader) {
+Exercise ReadExercise(const toml::table& root, Reader& reader,
+                      FileWording& wording) {
   reader.OnlyKnownKeys(root, {"window-title", "title", "group", "list-heading",
                               "start-text", "missing-choice", "correct",
                               "wrong", "option", "description", "language"});
@@ -280,7 +281,7 @@ Exercise ReadExercise(const toml::table& root, Reader& reader) {
   exercise.wrong_message = WithCrLf(
       reader.Text(root, "wrong", kMaxMessageChars, /*multi_line=*/true));
 
-  std::vector<std::string> names;
+  std::vector<std::string>& names = wording.description_names;
   const toml::array& descriptions =
       reader.Tables(root, "description", "Описанията");
   for (size_t index = 0; index < descriptions.size(); ++index) {
@@ -337,6 +338,7 @@ Exercise ReadExercise(const toml::table& root, Reader& reader) {
     exercise.language = LanguageOfTexts(exercise);
   } else {
     exercise.language = reader.Text(root, "language", kMaxCaptionChars);
+    wording.language = exercise.language;
     if (!IsLanguageTag(exercise.language)) {
       reader.Fail(root.get("language")->source(),
                   Quoted("language") +
@@ -373,8 +375,8 @@ std::string DecodeExerciseText(std::string_view bytes) {
   return text;
 }
 
-LoadedExercise ParseExercise(std::string_view bytes,
-                             std::string_view file_name) {
+LoadedExercise ParseExercise(std::string_view bytes, std::string_view file_name,
+                             FileWording* wording) {
   const std::string text = DecodeExerciseText(bytes);
   toml::parse_result parsed = toml::parse(text, file_name);
   if (!parsed) {
@@ -388,7 +390,10 @@ LoadedExercise ParseExercise(std::string_view bytes,
   }
   try {
     Reader reader(file_name, parsed.table());
-    return ReadExercise(parsed.table(), reader);
+    FileWording read;
+    Exercise exercise = ReadExercise(parsed.table(), reader, read);
+    if (wording != nullptr) *wording = std::move(read);
+    return exercise;
   } catch (const Fault& fault) {
     return fault.error;
   }

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 #include <variant>
+#include <vector>
 
 #include "quiz/exercise.h"
 
@@ -38,9 +39,20 @@ struct ExerciseError {
 
 using LoadedExercise = std::variant<Exercise, ExerciseError>;
 
-// The exercise in `bytes`, the contents of the file named `file_name`.
-LoadedExercise ParseExercise(std::string_view bytes,
-                             std::string_view file_name);
+// What a file says that its exercise does not keep, for an editor to write
+// the file again as the teacher wrote it.
+struct FileWording {
+  // The descriptions' own names, by which options point at them, in the
+  // order of the descriptions.
+  std::vector<std::string> description_names;
+  // The language as the file gives it; empty when it leaves it to the texts.
+  std::string language;
+};
+
+// The exercise in `bytes`, the contents of the file named `file_name`; when
+// it loads and `wording` is given, also what the file says of its names.
+LoadedExercise ParseExercise(std::string_view bytes, std::string_view file_name,
+                             FileWording* wording = nullptr);
 
 // Reads an opened file to its end (it stays open); nothing on a read error.
 std::optional<std::string> ReadWholeFile(std::FILE* file);

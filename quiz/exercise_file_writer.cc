@@ -47,7 +47,13 @@ void PutText(std::string_view key, std::string_view text, std::string& out) {
 
 }  // namespace
 
-std::string WriteExerciseFile(const Exercise& exercise) {
+std::string WriteExerciseFile(
+    const Exercise& exercise,
+    const std::vector<std::string>& description_names) {
+  const bool named = description_names.size() == exercise.descriptions.size();
+  const auto name = [&](size_t row) {
+    return named ? description_names[row] : std::to_string(row + 1);
+  };
   std::string out;
   PutText("window-title", exercise.window_title, out);
   PutText("title", exercise.title_caption, out);
@@ -62,11 +68,11 @@ std::string WriteExerciseFile(const Exercise& exercise) {
     out += "\n[[option]]\n";
     PutText("text", exercise.options[option], out);
     const int right = RightDescription(exercise, option);
-    if (right >= 0) PutText("right", std::to_string(right + 1), out);
+    if (right >= 0) PutText("right", name(static_cast<size_t>(right)), out);
   }
   for (size_t row = 0; row < exercise.descriptions.size(); ++row) {
     out += "\n[[description]]\n";
-    PutText("name", std::to_string(row + 1), out);
+    PutText("name", name(row), out);
     PutText("text", exercise.descriptions[row], out);
   }
   return out;

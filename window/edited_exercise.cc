@@ -22,11 +22,15 @@ constexpr std::array<TextMember, kExerciseTextCount> kTextMembers = {
     &quiz::Exercise::missing_choice_message,
     &quiz::Exercise::correct_message,
     &quiz::Exercise::wrong_message,
+    &quiz::Exercise::language,
 };
 
 }  // namespace
 
-void EditedExercise::Clear() { draft_ = {}; }
+void EditedExercise::Clear() {
+  draft_ = {};
+  description_names_.clear();
+}
 
 void EditedExercise::SetText(ExerciseText field, std::string text) {
   draft_.*kTextMembers[static_cast<size_t>(field)] = std::move(text);
@@ -39,20 +43,26 @@ void EditedExercise::AddOption(std::string text, int right) {
   draft_.option_keys.push_back(right >= 0 ? std::to_string(right) : "");
 }
 
-void EditedExercise::AddDescription(std::string text) {
+void EditedExercise::AddDescription(std::string name, std::string text) {
   draft_.description_keys.push_back(
       std::to_string(draft_.descriptions.size()));
   draft_.descriptions.push_back(std::move(text));
+  description_names_.push_back(std::move(name));
 }
 
 bool EditedExercise::Open(std::string_view bytes, std::string_view file_name) {
-  quiz::LoadedExercise loaded = quiz::ParseExercise(bytes, file_name);
+  quiz::FileWording wording;
+  quiz::LoadedExercise loaded =
+      quiz::ParseExercise(bytes, file_name, &wording);
   checked_.reset();
   if (auto* error = std::get_if<quiz::ExerciseError>(&loaded)) {
     error_ = std::move(*error);
     return false;
   }
   draft_ = std::move(std::get<quiz::Exercise>(loaded));
+  // A language the loader told from the texts stays untold in the draft.
+  draft_.language = std::move(wording.language);
+  description_names_ = std::move(wording.description_names);
   return true;
 }
 
@@ -75,7 +85,7 @@ const quiz::ExerciseError& EditedExercise::error() const {
 }
 
 std::string EditedExercise::FileText() const {
-  return quiz::WriteExerciseFile(draft_);
+  return quiz::WriteExerciseFile(draft_, description_names_);
 }
 
 std::string EditedExercise::Page(std::string_view packed_module) const {

@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "quiz/exercise.h"
 #include "quiz/exercise_file.h"
@@ -22,8 +23,9 @@ enum class ExerciseText {
   kMissingChoice,
   kCorrect,
   kWrong,
+  kLanguage,  // empty: the loader tells it from the texts
 };
-inline constexpr int kExerciseTextCount = 8;
+inline constexpr int kExerciseTextCount = 9;
 
 // An exercise as a teacher writes it in the editor, checked by the code
 // that reads files: the draft is written as a .trovanel file and read back
@@ -35,7 +37,9 @@ class EditedExercise {
   void SetText(ExerciseText field, std::string text);
   // `right` is the row of the option's right description, -1 for none yet.
   void AddOption(std::string text, int right);
-  void AddDescription(std::string text);
+  // `name` is the description's own, by which the file's options point at
+  // it.
+  void AddDescription(std::string name, std::string text);
 
   // Puts a file's exercise in the draft; false and the file's error (with
   // its line and column) when it cannot be read.
@@ -44,6 +48,9 @@ class EditedExercise {
   const std::string& Text(ExerciseText field) const;
   const quiz::Exercise& draft() const { return draft_; }
   int RightOf(size_t option) const;
+  const std::string& DescriptionName(size_t row) const {
+    return description_names_.at(row);
+  }
 
   // Checks the draft as it stands; true when it makes a window.
   bool Check();
@@ -56,6 +63,7 @@ class EditedExercise {
 
  private:
   quiz::Exercise draft_;
+  std::vector<std::string> description_names_;  // one for each description
   std::unique_ptr<OpenedExercise> checked_;  // the last Check()'s
   quiz::ExerciseError error_;  // the last Open()'s
 };

@@ -41,8 +41,9 @@ EMSCRIPTEN_KEEPALIVE void EditorAddOption(const char* text, int right) {
   Edited().AddOption(text, right);
 }
 
-EMSCRIPTEN_KEEPALIVE void EditorAddDescription(const char* text) {
-  Edited().AddDescription(text);
+EMSCRIPTEN_KEEPALIVE void EditorAddDescription(const char* name,
+                                                const char* text) {
+  Edited().AddDescription(name, text);
 }
 
 // 1 when the exercise makes a window; else EditorErrorField and
@@ -93,6 +94,10 @@ EMSCRIPTEN_KEEPALIVE int EditorDescriptionCount() {
 
 EMSCRIPTEN_KEEPALIVE const char* EditorDescriptionText(int row) {
   return Returned(Edited().draft().descriptions.at(row));
+}
+
+EMSCRIPTEN_KEEPALIVE const char* EditorDescriptionName(int row) {
+  return Returned(Edited().DescriptionName(static_cast<size_t>(row)));
 }
 
 EMSCRIPTEN_KEEPALIVE const char* EditorFileText() {

@@ -25,7 +25,7 @@ try {
     document.getElementById('status').textContent !== 'Редакторът се зарежда…');
   await page.setInputFiles('#open-file', join(kRoot, 'exercises', 'cell-organelles.trovanel'));
   await page.frameLocator('#preview').locator('.form:not([inert])').waitFor({ state: 'attached' });
-  await page.focus('#descriptions tbody tr:nth-child(5) input');
+  await page.focus('#descriptions tbody tr:nth-child(5) [data-key=text]');
   await page.evaluate(() => {
     window.benchTimings = [];
     document.addEventListener('input', (event) => {

@@ -16,8 +16,8 @@ const ExerciseError& ErrorOf(const LoadedExercise& loaded) {
   return error != nullptr ? *error : kNone;
 }
 
-Exercise Loaded(std::string_view bytes) {
-  LoadedExercise loaded = ParseExercise(bytes, "x.trovanel");
+Exercise Loaded(std::string_view bytes, FileWording* wording = nullptr) {
+  LoadedExercise loaded = ParseExercise(bytes, "x.trovanel", wording);
   EXPECT_TRUE(std::holds_alternative<Exercise>(loaded))
       << ErrorOf(loaded).Text();
   auto* exercise = std::get_if<Exercise>(&loaded);
@@ -205,6 +205,22 @@ TEST(ExerciseFileWriterTest, WritesWhatTheLoaderReadsBack) {
   const LoadedExercise missing =
       ParseExercise(WriteExerciseFile(awkward), "x.trovanel");
   EXPECT_EQ(ErrorOf(missing).field, "option.1.right");
+}
+
+TEST(ExerciseFileWriterTest, WritesTheFilesOwnNamesAndALanguageGiven) {
+  const std::string_view water =
+      trovanel_test::ExampleFile("states-of-water.trovanel");
+  FileWording given;
+  Exercise exercise = Loaded(water, &given);
+  EXPECT_EQ(given.description_names,
+            (std::vector<std::string>{"gas", "solid", "plasma", "liquid"}));
+  EXPECT_EQ(given.language, "");
+  exercise.language = "en-GB";
+  FileWording again;
+  EXPECT_EQ(Loaded(WriteExerciseFile(exercise, given.description_names), &again),
+            exercise);
+  EXPECT_EQ(again.description_names, given.description_names);
+  EXPECT_EQ(again.language, "en-GB");
 }
 
 // The form a one-file page carries its exercise in, which its module reads.

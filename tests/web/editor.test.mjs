@@ -57,7 +57,8 @@ function fields(page) {
     texts: [...document.querySelectorAll('[data-field]')].map((field) => field.value),
     options: [...document.querySelectorAll('#options tbody tr')].map((row) =>
       [row.querySelector('input').value, row.querySelector('select').value]),
-    descriptions: [...document.querySelectorAll('#descriptions tbody input')].map((input) => input.value),
+    descriptions: [...document.querySelectorAll('#descriptions [data-key=text]')].map((input) => input.value),
+    names: [...document.querySelectorAll('#descriptions [data-key=name]')].map((input) => input.value),
   }));
 }
 
@@ -113,7 +114,7 @@ test('a 3-pair exercise written by keyboard alone works in the preview, as a one
       await tabTo(page, '#add-description');
       await page.keyboard.press('Enter');
     } else {
-      await tabTo(page, `#descriptions tbody tr:nth-child(${index + 1}) input`);
+      await tabTo(page, `#descriptions tbody tr:nth-child(${index + 1}) [data-key=text]`);
     }
     await page.keyboard.type(text);
   }
@@ -177,7 +178,7 @@ test('an opened file shows the exercise as its page does, and the work outlives 
   assert.ok(!result.sizeDiffers && result.differing <= 100,
             `the preview differs from reference/start.png: ${result.size} ${result.differing}`);
 
-  await page.fill('#descriptions tbody tr:nth-child(2) input', 'бавен ход');
+  await page.fill('#descriptions tbody tr:nth-child(2) [data-key=text]', 'бавен ход');
   const before = await fields(page);
   await page.reload();
   await page.waitForFunction(() => /готово/.test(document.getElementById('status').textContent));
@@ -194,7 +195,39 @@ test('an opened file shows the exercise as its page does, and the work outlives 
   await context.close();
 });
 
-test('a missing text and an over-long description are shown at their fields and stop the downloads', async () => {
+test('a file opened and saved keeps its descriptions\' names and its language, also when rows change', async () => {
+  const { page, context, errors } = await openEditor();
+  await openFile(page, exampleFile('states-of-water'));
+  assert.equal(await page.inputValue('#f-language'), '', 'the language told from the texts');
+  assert.deepEqual((await fields(page)).names, ['gas', 'solid', 'plasma', 'liquid']);
+  await page.click('#descriptions tbody tr:nth-child(2) [data-action=up]');
+  await page.click('#descriptions tbody tr:nth-child(3) [data-action=remove]');
+  await page.click('#add-description');
+  await page.keyboard.type('they glow');
+  await page.fill('#descriptions tbody tr:nth-child(2) [data-key=name]', 'vapour');
+  await page.fill('#f-language', 'en-GB');
+  const saved = readFileSync(await download(page, '#save'), 'utf8');
+  const values = (key) => [...saved.matchAll(new RegExp(`^${key} = "(.*)"$`, 'gm'))].map((m) => m[1]);
+  assert.deepEqual(values('name'), ['solid', 'vapour', 'liquid', '1']);
+  assert.deepEqual(values('right'), ['solid', 'liquid', 'vapour'], 'ice, water, steam');
+  assert.deepEqual(values('language'), ['en-GB']);
+
+  // A draft kept before descriptions had names and a language still opens.
+  await page.evaluate(() => {
+    const stored = JSON.parse(localStorage.getItem('trovanel-editor'));
+    stored.exercise.descriptions = stored.exercise.descriptions.map(({ text }) => text);
+    delete stored.exercise.texts.language;
+    localStorage.setItem('trovanel-editor', JSON.stringify(stored));
+  });
+  await page.reload();
+  await page.waitForFunction(() => /готово/.test(document.getElementById('status').textContent));
+  assert.deepEqual((await fields(page)).names, ['1', '2', '3', '4']);
+  assert.equal(await page.inputValue('#f-language'), '');
+  assert.deepEqual(errors, []);
+  await context.close();
+});
+
+test('a missing text, an over-long description, a name given twice and a bad language are shown at their fields and stop the downloads', async () => {
   const { page, context, errors } = await openEditor();
   await openFile(page, exampleFile('cell-organelles'), { drop: true });
   assert.equal((await fields(page)).options.length, 8);
@@ -214,11 +247,17 @@ test('a missing text and an over-long description are shown at their fields and 
   assert.deepEqual(await axeViolations(page), [], 'a fault shown');
 
   await page.fill('#f-group', 'Органела');
-  await page.fill('#descriptions tbody tr:nth-child(3) input', 'я'.repeat(121));
-  await expectFault('#descriptions tbody tr:nth-child(3) input', /най-много са 120/);
+  await page.fill('#descriptions tbody tr:nth-child(3) [data-key=text]', 'я'.repeat(121));
+  await expectFault('#descriptions tbody tr:nth-child(3) [data-key=text]', /най-много са 120/);
   assert.equal(await page.getAttribute('#f-group', 'aria-invalid'), null, 'the mended field');
 
-  await page.fill('#descriptions tbody tr:nth-child(3) input', 'i'.repeat(120));
+  await page.fill('#descriptions tbody tr:nth-child(3) [data-key=text]', 'i'.repeat(120));
+  await page.fill('#descriptions tbody tr:nth-child(3) [data-key=name]', 'енергия');
+  await expectFault('#descriptions tbody tr:nth-child(3) [data-key=name]', /дадено на две описания/);
+  await page.fill('#descriptions tbody tr:nth-child(3) [data-key=name]', 'трето');
+  await page.fill('#f-language', 'български');
+  await expectFault('#f-language', /код на език/);
+  await page.fill('#f-language', 'bg');
   assert.equal(await page.isDisabled('#page'), false);
   assert.equal(await page.locator('[aria-invalid]').count(), 0);
   assert.deepEqual(errors, []);

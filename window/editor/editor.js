@@ -6,8 +6,8 @@
 'use strict';
 
 (function() {
-  const {kTexts, kMaxRows, blankExercise, textField, readExercise, showExercise,
-         descriptionChoices, fieldElement, fieldName, focusRow} = EditorFields;
+  const {kTexts, kMaxRows, blankExercise, freeName, upgradedDraft, textField, readExercise,
+         showExercise, descriptionChoices, fieldElement, fieldName, focusRow} = EditorFields;
   const kStorageKey = 'trovanel-editor';
   const kDefaultFile = 'упражнение.trovanel';
   const kPreviewTrials = 'editor-preview';
@@ -42,7 +42,8 @@
       withText(option.text, (text) => module._EditorAddOption(text, option.right));
     }
     for (const description of exercise.descriptions) {
-      withText(description, (text) => module._EditorAddDescription(text));
+      withText(description.name, (name) => withText(description.text, (text) =>
+        module._EditorAddDescription(name, text)));
     }
   }
 
@@ -56,7 +57,8 @@
     }
     const descriptions = [];
     for (let i = 0; i < module._EditorDescriptionCount(); i++) {
-      descriptions.push(text(module._EditorDescriptionText(i)));
+      descriptions.push({name: text(module._EditorDescriptionName(i)),
+                         text: text(module._EditorDescriptionText(i))});
     }
     return {texts, options, descriptions};
   }
@@ -153,7 +155,7 @@
     let said;
     const name = kind === 'option' ? 'Вариант' : 'Описание';
     if (action === 'add') {
-      rows.push(kind === 'option' ? {text: '', right: -1} : '');
+      rows.push(kind === 'option' ? {text: '', right: -1} : {name: freeName(rows), text: ''});
       focusAt = rows.length - 1;
       said = `Добавен е ред ${rows.length}.`;
     } else if (action === 'remove') {
@@ -256,7 +258,9 @@
   function storedWork() {
     try {
       const stored = JSON.parse(localStorage.getItem(kStorageKey));
-      if (stored && stored.exercise && stored.exercise.texts) return stored;
+      if (stored && stored.exercise && stored.exercise.texts) {
+        return {...stored, exercise: upgradedDraft(stored.exercise)};
+      }
     } catch (error) {
       // Work that cannot be read back is no work: the editor starts afresh.
     }

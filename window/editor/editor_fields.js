@@ -1,12 +1,13 @@
 // The editor's fields: the exercise's texts, and the tables of options and
 // descriptions whose rows are named after their number, each with buttons
-// that move and remove it.
+// that move and remove it. A description has its own short name too, by
+// which the file's options point at it.
 'use strict';
 
 const EditorFields = (function() {
   // The exercise's texts in the order of the file; the module numbers them so.
   const kTexts = ['window-title', 'title', 'group', 'list-heading', 'start-text',
-                  'missing-choice', 'correct', 'wrong'];
+                  'missing-choice', 'correct', 'wrong', 'language'];
   const kMinRows = 2;
   const kMaxRows = 8;
   const $ = (id) => document.getElementById(id);
@@ -17,7 +18,27 @@ const EditorFields = (function() {
     texts.correct = 'Правилно.';
     texts.wrong = 'Грешка!';
     return {texts, options: [{text: '', right: -1}, {text: '', right: -1}],
-            descriptions: ['', '']};
+            descriptions: [{name: '1', text: ''}, {name: '2', text: ''}]};
+  }
+
+  // The least number from 1 that no description goes by.
+  function freeName(descriptions) {
+    const taken = new Set(descriptions.map((description) => description.name));
+    let number = 1;
+    while (taken.has(String(number))) number++;
+    return String(number);
+  }
+
+  // A draft kept by an earlier editor: descriptions as bare texts, named by
+  // their number as its files named them, and no language.
+  function upgradedDraft(exercise) {
+    return {
+      ...exercise,
+      texts: {language: '', ...exercise.texts},
+      descriptions: exercise.descriptions.map((description, row) =>
+        typeof description === 'string' ? {name: String(row + 1), text: description}
+                                        : description),
+    };
   }
 
   function textField(key) {
@@ -30,11 +51,15 @@ const EditorFields = (function() {
 
   function readExercise() {
     const texts = Object.fromEntries(kTexts.map((key) => [key, textField(key).value]));
+    const value = (row, key) => row.querySelector(`[data-key=${key}]`).value;
     const options = rowsOf('options').map((row) => ({
-      text: row.querySelector('input').value,
-      right: Number(row.querySelector('select').value),
+      text: value(row, 'text'),
+      right: Number(value(row, 'right')),
     }));
-    const descriptions = rowsOf('descriptions').map((row) => row.querySelector('input').value);
+    const descriptions = rowsOf('descriptions').map((row) => ({
+      name: value(row, 'name'),
+      text: value(row, 'text'),
+    }));
     return {texts, options, descriptions};
   }
 
@@ -59,7 +84,7 @@ const EditorFields = (function() {
     row.append(header);
     for (const cell of cells(name)) {
       const td = document.createElement('td');
-      if (cell.tagName === 'INPUT') td.className = 'text';
+      td.className = cell.dataset.key;
       td.append(cell);
       row.append(td);
     }
@@ -78,16 +103,22 @@ const EditorFields = (function() {
     return row;
   }
 
-  function input(value, label) {
-    const element = document.createElement('input');
-    element.value = value;
+  // A row's field: `key` is its key in the file ("text", "name", "right").
+  function field(element, key, label) {
+    element.dataset.key = key;
     element.setAttribute('aria-label', label);
+    return element;
+  }
+
+  function input(value, key, label) {
+    const element = field(document.createElement('input'), key, label);
+    element.value = value;
     return element;
   }
 
   function descriptionChoices(select, descriptions, right) {
     const none = new Option('— изберете —', '-1');
-    const choices = descriptions.map((text, row) => {
+    const choices = descriptions.map(({text}, row) => {
       const shown = text.length > 40 ? text.slice(0, 40) + '…' : text;
       return new Option(`${row + 1}. ${shown}`, String(row));
     });
@@ -99,15 +130,16 @@ const EditorFields = (function() {
     for (const key of kTexts) textField(key).value = exercise.texts[key];
     const optionRows = exercise.options.map((option, index) =>
       makeRow('option', index, exercise.options.length, (name) => {
-        const select = document.createElement('select');
-        select.setAttribute('aria-label', `Вярно описание: ${name}`);
+        const select = field(document.createElement('select'), 'right',
+                             `Вярно описание: ${name}`);
         descriptionChoices(select, exercise.descriptions, option.right);
-        return [input(option.text, name), select];
+        return [input(option.text, 'text', name), select];
       }));
     $('options').tBodies[0].replaceChildren(...optionRows);
-    const descriptionRows = exercise.descriptions.map((text, index) =>
+    const descriptionRows = exercise.descriptions.map((description, index) =>
       makeRow('description', index, exercise.descriptions.length,
-              (name) => [input(text, name)]));
+              (name) => [input(description.text, 'text', name),
+                         input(description.name, 'name', `Име: ${name}`)]));
     $('descriptions').tBodies[0].replaceChildren(...descriptionRows);
     $('add-option').disabled = exercise.options.length >= kMaxRows;
     $('add-description').disabled = exercise.descriptions.length >= kMaxRows;
@@ -122,7 +154,7 @@ const EditorFields = (function() {
     if (index === undefined) return $(table === 'option' ? 'add-option' : 'add-description');
     const row = rowsOf(tables[table])[Number(index)];
     if (!row) return null;
-    return row.querySelector(key === 'right' ? 'select' : 'input');
+    return row.querySelector(`[data-key=${key || 'text'}]`);
   }
 
   function fieldName(element) {
@@ -138,6 +170,6 @@ const EditorFields = (function() {
     target.focus();
   }
 
-  return {kTexts, kMaxRows, blankExercise, textField, readExercise, showExercise,
-          descriptionChoices, fieldElement, fieldName, focusRow};
+  return {kTexts, kMaxRows, blankExercise, freeName, upgradedDraft, textField, readExercise,
+          showExercise, descriptionChoices, fieldElement, fieldName, focusRow};
 })();
