@@ -5,8 +5,8 @@
 
 #include "forms/core/accessible_name.h"
 #include "forms/web/element_ids.h"
+#include "forms/web/embedded_texts.h"
 #include "forms/web/html_text.h"
-#include "forms/web/packed_module_starter.h"
 #include "forms/web/page_style.h"
 
 namespace forms::web {

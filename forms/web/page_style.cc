@@ -7,8 +7,8 @@
 #include "forms/core/geometry.h"
 #include "forms/core/units.h"
 #include "forms/web/element_ids.h"
+#include "forms/web/embedded_texts.h"
 #include "forms/web/html_text.h"
-#include "forms/web/page_style_rules.h"
 
 namespace forms::web {
 namespace {
