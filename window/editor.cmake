@@ -24,7 +24,7 @@ add_custom_command(
          ${TROVANEL_DIST}/editor_fields.js ${TROVANEL_DIST}/editor_preview.js
          ${TROVANEL_DIST}/packed_module.js ${TROVANEL_DIST}/trovanel-one-file.pack
   COMMAND ${CMAKE_COMMAND} -E copy ${editor_page_files}
-          ${PROJECT_BINARY_DIR}/one-file/trovanel-one-file.pack ${TROVANEL_DIST}
+          ${one_file}.pack ${TROVANEL_DIST}
   DEPENDS ${editor_page_files} trovanel_one_file
   COMMENT "Putting the editor's page beside the exercise page")
 add_custom_target(trovanel_editor_page ALL
