@@ -18,11 +18,13 @@ set(editor_page_files
   ${CMAKE_CURRENT_SOURCE_DIR}/editor/editor.js
   ${CMAKE_CURRENT_SOURCE_DIR}/editor/editor_fields.js
   ${CMAKE_CURRENT_SOURCE_DIR}/editor/editor_preview.js
-  ${PROJECT_SOURCE_DIR}/forms/web/packed_module.js)
+  ${PROJECT_SOURCE_DIR}/forms/web/packed_module.js
+  ${PROJECT_SOURCE_DIR}/forms/web/page_alert.js)
 add_custom_command(
   OUTPUT ${TROVANEL_DIST}/editor.html ${TROVANEL_DIST}/editor.js
          ${TROVANEL_DIST}/editor_fields.js ${TROVANEL_DIST}/editor_preview.js
-         ${TROVANEL_DIST}/packed_module.js ${TROVANEL_DIST}/trovanel-one-file.pack
+         ${TROVANEL_DIST}/packed_module.js ${TROVANEL_DIST}/page_alert.js
+         ${TROVANEL_DIST}/trovanel-one-file.pack
   COMMAND ${CMAKE_COMMAND} -E copy ${editor_page_files}
           ${one_file}.pack ${TROVANEL_DIST}
   DEPENDS ${editor_page_files} trovanel_one_file

@@ -44,15 +44,9 @@ EM_JS(void, TrovanelShowPage, (const char* html), {
 });
 
 // Tells why the file cannot be shown in the form's place, the page's main
-// landmark still.
+// landmark still (page_alert.js, which the page carries).
 EM_JS(void, TrovanelShowError, (const char* text), {
-  const alert = document.createElement('div');
-  alert.setAttribute('role', 'alert');
-  alert.className = 'exercise-error';
-  alert.textContent = UTF8ToString(text);
-  const main = document.createElement('main');
-  main.append(alert);
-  document.querySelector('.form').replaceWith(main);
+  showPageAlert(UTF8ToString(text));
 });
 
 constexpr const char* kIcon = "trovanel.png";

@@ -14,6 +14,12 @@ extern const std::string_view kKindRules;
 // unpacks and runs a module packed as a page in one file carries it.
 extern const std::string_view kPackedModuleStarter;
 
+// page_alert.js: defines showPageAlert(text[, doc]), the page's message in
+// its form's place, showModuleFailure(why[, doc]), the one for a module that
+// cannot start, and tellFailuresBeforeStart([win]), which shows that one for
+// whatever fails before the module has bound to the form.
+extern const std::string_view kPageAlert;
+
 }  // namespace forms::web
 
 #endif  // TROVANEL_FORMS_WEB_EMBEDDED_TEXTS_H_

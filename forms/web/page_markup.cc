@@ -133,6 +133,13 @@ constexpr std::string_view kStartAfterFirstFrame =
     "requestAnimationFrame(()=>setTimeout(()=>startPackedModule(window,"
     "document.getElementById('page-module').textContent,{})))</script>\n";
 
+// A module that does not load or cannot start, or a browser that runs no
+// script, is told in the form's place (page_alert.js), never left silent.
+constexpr std::string_view kTellFailures = "tellFailuresBeforeStart();";
+constexpr std::string_view kNoScript =
+    "<noscript><p role=\"alert\">Страницата не може да започне: JavaScript е "
+    "изключен.</p></noscript>\n";
+
 }  // namespace
 
 std::string PageMarkup(const Form& form, const PageFiles& files) {
@@ -158,10 +165,10 @@ std::string PageMarkup(const Form& form, const PageFiles& files) {
   }
   html += Cat({"<style>", PageStyle(form), "</style>\n"});
   if (files.packed_module.empty()) {
-    html +=
-        Cat({"<script defer", Attribute("src", files.script), "></script>"});
+    html += Cat({"<script>", kPageAlert, kTellFailures, "</script>\n",
+                 "<script defer", Attribute("src", files.script), "></script>"});
   }
-  html += "\n</head>\n<body>\n";
+  html += Cat({"\n</head>\n<body>\n", kNoScript});
   html += Cat({R"(<main class="form")", Attribute("id", layout.name), " inert>",
                Children(form, nullptr), "</main>\n"});
   if (!files.data.empty()) {
@@ -170,7 +177,8 @@ std::string PageMarkup(const Form& form, const PageFiles& files) {
   }
   if (!files.packed_module.empty()) {
     html += Cat({kPackedModule, files.packed_module, "</script>\n<script>",
-                 kPackedModuleStarter, kStartAfterFirstFrame});
+                 kPageAlert, kTellFailures, kPackedModuleStarter,
+                 kStartAfterFirstFrame});
   }
   return html + "</body>\n</html>\n";
 }

@@ -195,6 +195,20 @@ test('an opened file shows the exercise as its page does, and the work outlives 
   await context.close();
 });
 
+test('a preview whose module cannot start says why in the form\'s place', async () => {
+  const context = await session.browser.newContext({ viewport: { width: 1280, height: 900 } });
+  await context.addInitScript(() => { delete window.DecompressionStream; });
+  const { page } = await openEditor(context);
+  await openFile(page, exampleFile('states-of-water'));
+  const alert = page.frameLocator('#preview').getByRole('alert');
+  assert.match(await alert.textContent(),
+               /^Страницата не може да започне: .*DecompressionStream/);
+  // An exercise changed after that leaves the message in its place.
+  await page.fill('#descriptions tbody tr:nth-child(2) [data-key=text]', 'друго');
+  assert.equal(await alert.count(), 1);
+  await context.close();
+});
+
 test('a file opened and saved keeps its descriptions\' names and its language, also when rows change', async () => {
   const { page, context, errors } = await openEditor();
   await openFile(page, exampleFile('states-of-water'));

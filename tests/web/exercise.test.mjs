@@ -1,6 +1,6 @@
 // Exercise files on the page: index.html?exercise=NAME.trovanel beside the
 // page, the one-file page that trovanel-page writes, opened from disk, and a
-// bad file told in the form's place.
+// bad file or a module that cannot start told in the form's place.
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import { copyFileSync, mkdtempSync, readFileSync, readdirSync, writeFileSync } from 'node:fs';
@@ -107,4 +107,54 @@ test('a one-file page works opened from disk, within 120 KB compressed', async (
                                    { stdio: 'pipe' }),
                 (error) => error.status === 1 &&
                   /bad\.trovanel:2:16: /.test(error.stderr.toString()));
+});
+
+describe('a module that cannot start is told in the form\'s place', () => {
+  const kCannotStart = 'Страницата не може да започне: ';
+  const oneFilePage = join(folder, 'cell-organelles.html');
+  execFileSync(kTool, [join(kExamples, 'cell-organelles.trovanel'), '-o', oneFilePage]);
+  const served = (path) => `${session.server.url}${path}`;
+  const withoutDecompressor = (context) =>
+    context.addInitScript(() => { delete window.DecompressionStream; });
+
+  for (const [what, url, { blocked, prepare, message }] of [
+    ['the page\'s WebAssembly not served', () => served('index.html'),
+     { blocked: 'trovanel.wasm', message: /^trovanel\.wasm не се зареди$/ }],
+    ['the page\'s script not served', () => served('index.html'),
+     { blocked: 'trovanel.js', message: /^trovanel\.js не се зареди$/ }],
+    ['the exercise module\'s script not served', () => served('index.html?exercise=x.trovanel'),
+     { blocked: 'trovanel-exercise.js', message: /^trovanel-exercise\.js не се зареди$/ }],
+    ['a one-file page in a browser without the decompressor', () => pathToFileURL(oneFilePage).href,
+     { prepare: withoutDecompressor, message: /DecompressionStream/ }],
+    ['a one-file page in a browser without WebAssembly', () => pathToFileURL(oneFilePage).href,
+     { prepare: (context) => context.addInitScript(() => { delete window.WebAssembly; }),
+       message: /WebAssembly/ }],
+  ]) {
+    test(what, async () => {
+      const context = await session.browser.newContext();
+      await prepare?.(context);
+      const page = await context.newPage();
+      if (blocked) await page.route(`**/${blocked}`, (route) => route.abort());
+      await page.goto(url());
+      const alert = page.getByRole('alert');
+      await alert.waitFor();
+      const text = await alert.textContent();
+      assert.ok(text.startsWith(kCannotStart), text);
+      assert.match(text.slice(kCannotStart.length), message);
+      assert.equal(await page.locator('.form').count(), 0);
+      assert.equal(await page.getByRole('main').count(), 1);
+      await context.close();
+    });
+  }
+
+  test('a browser that runs no script', async () => {
+    const context = await session.browser.newContext({ javaScriptEnabled: false });
+    const page = await context.newPage();
+    for (const url of [served('index.html'), pathToFileURL(oneFilePage).href]) {
+      await page.goto(url);
+      assert.equal(await page.getByRole('alert').textContent(),
+                   `${kCannotStart}JavaScript е изключен.`);
+    }
+    await context.close();
+  });
 });

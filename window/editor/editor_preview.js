@@ -5,7 +5,7 @@
 const EditorPreview = (function() {
   const box = document.querySelector('.preview .frame');
   let frame = null;  // made with the first exercise that has no fault
-  let preview = 'none';  // the one-file module in the preview: 'starting', 'live'
+  let preview = 'none';  // the one-file module in the preview: 'starting', 'live', 'failed'
   let pendingPage = null;  // shown once the frame has been made
   let packedModule = null;
 
@@ -31,7 +31,14 @@ const EditorPreview = (function() {
     box.replaceChildren(frame);
   }
 
+  // A module that cannot start is told in the form's place, and stays told.
+  function failed(why) {
+    preview = 'failed';
+    showModuleFailure(why, frame.contentDocument);
+  }
+
   function showPreview(page) {
+    if (preview === 'failed') return;
     if (!frame) {
       preview = 'making';
       makeFrame(() => showPreview(pendingPage));
@@ -63,10 +70,10 @@ const EditorPreview = (function() {
     } else if (preview === 'none') {
       // Once started, the module shows whatever the page holds by then.
       preview = 'starting';
-      startPackedModule(frame.contentWindow, packedModule, {postRun: [() => {
+      startPackedModule(frame.contentWindow, packedModule, {onAbort: failed, postRun: [() => {
         preview = 'live';
         doc.body.inert = false;
-      }]});
+      }]}).catch(failed);
     }
   }
 
