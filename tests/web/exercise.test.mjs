@@ -147,6 +147,18 @@ describe('a module that cannot start is told in the form\'s place', () => {
     });
   }
 
+  test('an error once the module has bound leaves the form working', async () => {
+    const { page, context } = await openPage(session.browser, pathToFileURL(oneFilePage).href);
+    await page.evaluate(() => new Promise((resolve) => {
+      setTimeout(() => { throw new Error('elsewhere'); });
+      Promise.reject(new Error('elsewhere'));
+      setTimeout(resolve, 10);
+    }));
+    assert.equal(await page.getByRole('alert').count(), 0);
+    assert.equal(await page.locator('.form:not([inert])').count(), 1);
+    await context.close();
+  });
+
   test('a browser that runs no script', async () => {
     const context = await session.browser.newContext({ javaScriptEnabled: false });
     const page = await context.newPage();
