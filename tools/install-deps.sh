@@ -62,3 +62,9 @@ install_missing "${packages[@]}"
 if ! /usr/lib/wine/wine --version >/dev/null 2>&1; then
   install_missing qemu-user-static
 fi
+# The page's browser tests drive Chromium with a Playwright that needs Node.js
+# 20; Debian 12's own is 18.
+node_major=$(node -p 'process.versions.node.split(".")[0]')
+if [ "$node_major" -lt 20 ]; then
+  echo "install-deps: the page's tests need Node.js 20 or later; this is $(node --version)" >&2
+fi
