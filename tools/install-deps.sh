@@ -44,7 +44,7 @@ if [ "$(id -u)" -ne 0 ]; then
 fi
 export DEBIAN_FRONTEND=noninteractive
 # Another install may hold the package lock (parallel builds, a first boot): wait for it.
-apt=($sudo apt-get -q -o DPkg::Lock::Timeout=900)
+apt=(${sudo:+"$sudo"} apt-get -q -o DPkg::Lock::Timeout=900)
 
 is_installed() {
   local status
@@ -126,8 +126,10 @@ install_missing() {
     lists_fetched=false
   fi
   fetch_lists
-  "${apt[@]}" install -y --no-install-recommends "${missing[@]}" && return 0
-  echo "install-deps: installing them together failed; trying each one"
+  if [ ${#missing[@]} -gt 1 ]; then
+    "${apt[@]}" install -y --no-install-recommends "${missing[@]}" && return 0
+    echo "install-deps: installing them together failed; trying each one"
+  fi
   for package in "${missing[@]}"; do
     is_installed "$package" || install_one "$package"
   done

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# shellcheck disable=SC2016  # the fakes' variables expand when they run
 # The installer against a mirror's fault, with apt-get, dpkg and dpkg-query
 # replaced: the i386 list never downloads and wine32:i386 cannot be installed.
 # It must fetch the lists three times, install every other package, name
