@@ -4,13 +4,26 @@
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps configure build run test asan windows package web web-test serve \
-  bench screenshot reference-images fuzz fuzz-build fuzz-check clean
+# The packages that tools/install-deps.sh could not install, "package<TAB>reason"
+# a line: the build reports the tests that need one as skipped, and `make test`
+# leaves out the stages below that need one, each saying why.
+export TROVANEL_MISSING_PACKAGES ?= $(CURDIR)/build/missing-packages.txt
+NEEDS_windows := mingw-w64
+NEEDS_web := emscripten googletest
+NEEDS_package := $(NEEDS_windows) $(NEEDS_web)
+NEEDS_web-test := $(NEEDS_web) chromium nodejs npm
+NEEDS_fuzz-check := clang libclang-rt-14-dev
+OPTIONAL_STAGES := windows package fuzz-check web-test
+stage = MAKE="$(MAKE)" bash tools/missing-packages.sh stage $(1) $(NEEDS_$(1))
+
+.PHONY: all deps configure build run test test-stages asan windows package web \
+  web-test serve bench screenshot reference-images fuzz fuzz-build fuzz-check clean
 
 all: build
 
+# Once a run: the stages that `make test` runs in a make of their own skip it.
 deps:
-	@bash tools/install-deps.sh
+	@$(if $(DEPS_DONE),true,bash tools/install-deps.sh)
 
 configure: deps
 	cmake -S . -B build $(CMAKE_FLAGS) >/dev/null
@@ -91,12 +104,23 @@ serve: web
 
 # The tests that share a Wine prefix take turns (RESOURCE_LOCK); the rest run
 # side by side, the longest first (COST), so the Wine and the lint waits overlap.
-test: configure asan windows package fuzz-check
+# Then, passed or failed, what was skipped for a package that could not be
+# installed.
+test: configure
+	@status=0; $(MAKE) --no-print-directory test-stages DEPS_DONE=1 || status=$$?; \
+	  bash tools/missing-packages.sh summary build/skipped-tests.txt \
+	    $(foreach stage,$(OPTIONAL_STAGES),$(stage)="$(NEEDS_$(stage))"); \
+	  exit $$status
+
+test-stages: asan
+	@+$(call stage,windows)
+	@+$(call stage,package)
+	@+$(call stage,fuzz-check)
 	cmake --build build -j $(JOBS)
 	ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 	  ctest --test-dir build-asan --output-on-failure -j $(JOBS)
 	ctest --test-dir build --output-on-failure -j $(JOBS)
-	$(MAKE) --no-print-directory web-test
+	@+$(call stage,web-test)
 
 bench: build web
 	bash bench/run.sh

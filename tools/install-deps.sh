@@ -38,21 +38,26 @@ command -v node >/dev/null || packages+=(nodejs)
 command -v npm >/dev/null || packages+=(npm)
 
 sudo=""
+can_install=true
 if [ "$(id -u)" -ne 0 ]; then
-  command -v sudo >/dev/null || { echo "install-deps: need root or sudo to install packages" >&2; exit 1; }
-  sudo="sudo"
+  if command -v sudo >/dev/null; then sudo="sudo"; else can_install=false; fi
 fi
 export DEBIAN_FRONTEND=noninteractive
 # Another install may hold the package lock (parallel builds, a first boot): wait for it.
-apt=($sudo apt-get -q -o DPkg::Lock::Timeout=900)
+apt=(${sudo:+"$sudo"} apt-get -q -o DPkg::Lock::Timeout=900)
 
 is_installed() {
-  dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'ok installed'
+  local status
+  status=$(dpkg-query -W -f='${Status}' "$1" 2>/dev/null) || return 1
+  [[ $status == *" ok installed" ]]
 }
 
 # The package lists, fetched once a run however often it installs, and again
-# up to three times while a list fails to download.
+# up to three times while a list fails to download. What still fails is kept
+# in list_failure, for the reason of a package that cannot be installed then.
+retry_pause=${TROVANEL_APT_RETRY_PAUSE:-10}
 lists_fetched=false
+list_failure=""
 fetch_lists() {
   $lists_fetched && return 0
   lists_fetched=true
@@ -60,28 +65,41 @@ fetch_lists() {
   log=$(mktemp)
   for try in 1 2 3; do
     if "${apt[@]}" update 2>&1 | tee "$log"; then
-      grep -q '^[WE]: .*[Ff]ailed to fetch\|^E:' "$log" || { rm -f "$log"; return 0; }
+      grep -q '^[WE]: .*[Ff]ailed to fetch\|^E:' "$log" || { rm -f "$log"; list_failure=""; return 0; }
     fi
-    [ "$try" -lt 3 ] && { echo "install-deps: a package list failed; fetching again in $((try * 10)) s"; sleep $((try * 10)); }
+    if [ "$try" -lt 3 ]; then
+      echo "install-deps: a package list failed; fetching again in $((try * retry_pause)) s"
+      sleep $((try * retry_pause))
+    fi
   done
+  list_failure=$(grep -E '^[EW]: Failed to fetch' "$log" | sed 's/^[EW]: Failed to fetch //; s/ *\[IP: [^]]*\]//' |
+    paste -sd ' ' -)
   echo "install-deps: these package lists could not be fetched; going on without them:" >&2
-  grep -E '^(E|W): Failed to fetch' "$log" | sed 's/^/  /' >&2 || true
+  echo "  ${list_failure:-(apt-get update failed)}" >&2
   rm -f "$log"
 }
 
-# apt's reason why `package` cannot be installed: its last error lines.
+# Why `package` could not be installed: apt's own line on it and its errors,
+# and the package list that was missing, if one was.
 failed=()
+note_failure() {
+  local package=$1 log=$2 reason
+  reason=$({ grep -F " $package : " "$log" | head -n 1; grep '^E:' "$log" | head -n 2; } |
+    sed 's/^ *//; s/ *\[IP: [^]]*\]//' | paste -sd ' ' -)
+  reason=${reason:-apt-get install failed}
+  [ -n "$list_failure" ] && reason+=" (a package list could not be fetched: $list_failure)"
+  failed+=("$package"$'\t'"${reason:0:600}")
+}
+
 install_one() {
-  local package=$1 log reason
+  local package=$1 log
   log=$(mktemp)
   if "${apt[@]}" install -y --no-install-recommends "$package" >"$log" 2>&1; then
     rm -f "$log"
     return 0
   fi
-  reason=$(grep -E '^ |^E:' "$log" | grep -v '^ *$' | tail -n 4 | sed 's/^ *//' | paste -sd ' ' -)
+  note_failure "$package" "$log"
   rm -f "$log"
-  failed+=("$package"$'\t'"${reason:-apt-get install failed}")
-  return 1
 }
 
 # Installs those of the given packages that are missing: all at once, and
@@ -93,23 +111,33 @@ install_missing() {
     is_installed "$package" || missing+=("$package")
   done
   [ ${#missing[@]} -eq 0 ] && return 0
+  if ! $can_install; then
+    echo "install-deps: need root or sudo to install: ${missing[*]}" >&2
+    for package in "${missing[@]}"; do
+      failed+=("$package"$'\t'"not installed, and installing needs root or sudo")
+    done
+    return 0
+  fi
 
   echo "Installing: ${missing[*]}"
-  if ! dpkg --print-foreign-architectures | grep -qx i386; then
+  if [[ " ${missing[*]}" == *:i386* ]] &&
+    [[ $'\n'"$(dpkg --print-foreign-architectures)"$'\n' != *$'\n'i386$'\n'* ]]; then
     $sudo dpkg --add-architecture i386
     lists_fetched=false
   fi
   fetch_lists
-  "${apt[@]}" install -y --no-install-recommends "${missing[@]}" && return 0
-  echo "install-deps: installing them together failed; trying each one"
+  if [ ${#missing[@]} -gt 1 ]; then
+    "${apt[@]}" install -y --no-install-recommends "${missing[@]}" && return 0
+    echo "install-deps: installing them together failed; trying each one"
+  fi
   for package in "${missing[@]}"; do
-    is_installed "$package" || install_one "$package" || true
+    is_installed "$package" || install_one "$package"
   done
 }
 
 install_missing "${packages[@]}"
 # Where the kernel runs no 32-bit program, the 32-bit Wine runs under qemu-user.
-if ! /usr/lib/wine/wine --version >/dev/null 2>&1; then
+if is_installed wine32:i386 && ! /usr/lib/wine/wine --version >/dev/null 2>&1; then
   install_missing qemu-user-static
 fi
 
@@ -126,7 +154,7 @@ fi
 
 # The page's browser tests drive Chromium with a Playwright that needs Node.js
 # 20; Debian 12's own is 18.
-node_major=$(node -p 'process.versions.node.split(".")[0]')
-if [ "$node_major" -lt 20 ]; then
+if command -v node >/dev/null &&
+  [ "$(node -p 'process.versions.node.split(".")[0]')" -lt 20 ]; then
   echo "install-deps: the page's tests need Node.js 20 or later; this is $(node --version)" >&2
 fi

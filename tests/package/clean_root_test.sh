@@ -25,7 +25,6 @@ fail() {
 }
 
 [ "$(id -u)" -eq 0 ] || skip "making a root and entering it needs root"
-command -v mmdebstrap >/dev/null || skip "mmdebstrap is missing (tools/install-deps.sh)"
 
 # A clean root: Debian's minimal system with apt, from the machine's own
 # archive, made once a week (with its package lists, which apt-get update

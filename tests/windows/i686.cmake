@@ -13,14 +13,16 @@ if(NOT "$ENV{TROVANEL_WINE32}" STREQUAL qemu)
                   RESULT_VARIABLE native_status OUTPUT_QUIET ERROR_QUIET)
 endif()
 set(timeout 180)
+set(i686_needs ${wine_needs} wine32:i386)
 if(NOT native_status EQUAL 0)
   set(timeout 900)  # under qemu-user a 32-bit program takes minutes
+  list(APPEND i686_needs qemu-user-static)
 endif()
 
 # Under wine32.sh, so that Wine's set-up completes the prefix's 32-bit half.
-add_test(NAME windows_i686_wine_prefix
-         COMMAND ${wine32} sh ${CMAKE_CURRENT_SOURCE_DIR}/wine_prefix.sh
-                 ${wine_dir} 96)
+trovanel_add_test(NAME windows_i686_wine_prefix NEEDS ${i686_needs}
+                  COMMAND ${wine32} sh ${CMAKE_CURRENT_SOURCE_DIR}/wine_prefix.sh
+                          ${wine_dir} 96)
 # The longest chain of the run: started first, so the rest runs beside it.
 set_tests_properties(windows_i686_wine_prefix PROPERTIES
   FIXTURES_SETUP wine_prefix_i686 ENVIRONMENT "${wine_environment_i686}"
@@ -30,24 +32,25 @@ set_tests_properties(windows_i686_wine_prefix PROPERTIES
 # qemu-user costs a minute or more), held to the x86-64 build's reference
 # images: both builds draw the window to the pixel.
 set(driver_i686 ${windows_i686}/trovanel_wine_e2e.exe)
-add_test(NAME windows_i686_e2e
-         COMMAND ${on_x} ${wine32} ${CMAKE_CURRENT_SOURCE_DIR}/reference_images.sh
-                 ${TROVANEL_WINE64} ${driver_i686}
-                 ${CMAKE_CURRENT_BINARY_DIR}/reference-images-i686 *)
+trovanel_add_test(NAME windows_i686_e2e NEEDS ${i686_needs}
+  COMMAND ${on_x} ${wine32} ${CMAKE_CURRENT_SOURCE_DIR}/reference_images.sh
+          ${TROVANEL_WINE64} ${driver_i686}
+          ${CMAKE_CURRENT_BINARY_DIR}/reference-images-i686 *)
 set(i686_tests windows_i686_e2e)
 
 # The program test waits a minute for the window, too short under qemu-user.
 if(native_status EQUAL 0)
-  add_test(NAME windows_i686_program
-           COMMAND ${on_x} ${wine32} $<TARGET_FILE:windows_program_test>)
+  set(program_test ${on_x} ${wine32} $<TARGET_FILE:windows_program_test>)
   list(APPEND i686_tests windows_i686_program)
   list(APPEND wine_environment_i686 TROVANEL_EXE=${windows_i686}/Trovanel.exe)
 else()
-  add_test(NAME windows_i686_program COMMAND ${CMAKE_COMMAND} -E echo
-           "skipped: no 32-bit support in this kernel, too slow under qemu-user")
-  set_tests_properties(windows_i686_program PROPERTIES
-                       SKIP_REGULAR_EXPRESSION "skipped:")
+  set(program_test ${CMAKE_COMMAND} -E echo
+      "skipped: no 32-bit support in this kernel, too slow under qemu-user")
 endif()
+trovanel_add_test(NAME windows_i686_program NEEDS ${i686_needs}
+                  COMMAND ${program_test})
+set_tests_properties(windows_i686_program PROPERTIES
+                     SKIP_REGULAR_EXPRESSION "^skipped: ")
 
 set_tests_properties(${i686_tests} PROPERTIES
   FIXTURES_REQUIRED wine_prefix_i686 RESOURCE_LOCK wine_prefix_i686
