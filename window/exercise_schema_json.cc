@@ -46,7 +46,7 @@ std::string TableJson(const quiz::RowTable& table) {
 }  // namespace
 
 std::string ExerciseSchemaJson() {
-  std::string json = "{\"rows\":{\"min\":" + std::to_string(quiz::kMinPairs) +
+  std::string json = R"({"rows":{"min":)" + std::to_string(quiz::kMinPairs) +
                      ",\"max\":" + std::to_string(quiz::kMaxPairs) +
                      "},\"texts\":[";
   for (const quiz::TextField& field : quiz::ExerciseTexts()) {
