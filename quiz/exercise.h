@@ -5,12 +5,11 @@
 #include <string_view>
 #include <vector>
 
+#include "quiz/exercise_schema.h"
+
 // One exercise: every text of the window and which description is right for
 // which option. Texts are UTF-8, multi-line ones with CR LF, kept exactly.
 namespace quiz {
-
-inline constexpr size_t kMinPairs = 2;
-inline constexpr size_t kMaxPairs = 8;
 
 struct Exercise {
   std::string window_title;

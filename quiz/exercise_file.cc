@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <array>
-#include <initializer_list>
+#include <vector>
 
 #define TOML_HEADER_ONLY 1
 #define TOML_EXCEPTIONS 0
@@ -14,6 +14,8 @@
 #define TOML_FLOAT_CHARCONV 1
 #endif
 #include <toml++/toml.h>
+
+#include "forms/core/line_breaks.h"
 
 namespace quiz {
 namespace {
@@ -100,30 +102,6 @@ std::string Quoted(std::string_view text) {
   return quoted + "“";
 }
 
-// A language tag: two or three letters, then subtags of one to eight letters
-// or digits after hyphens ("bg", "en", "de-AT").
-bool IsLanguageTag(std::string_view tag) {
-  const auto is_letter = [](char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-  };
-  const auto is_letter_or_digit = [&](char c) {
-    return is_letter(c) || (c >= '0' && c <= '9');
-  };
-  for (bool primary = true;; primary = false) {
-    const size_t end = std::min(tag.find('-'), tag.size());
-    const std::string_view subtag = tag.substr(0, end);
-    const bool fits =
-        primary
-            ? subtag.size() >= 2 && subtag.size() <= 3 &&
-                  std::all_of(subtag.begin(), subtag.end(), is_letter)
-            : !subtag.empty() && subtag.size() <= 8 &&
-                  std::all_of(subtag.begin(), subtag.end(), is_letter_or_digit);
-    if (!fits) return false;
-    if (end == tag.size()) return true;
-    tag.remove_prefix(end + 1);
-  }
-}
-
 // Texts with a Cyrillic letter (U+0400 to U+04FF, led by the bytes 0xD0 to
 // 0xD3 in UTF-8) are taken as Bulgarian, any others as English.
 std::string LanguageOfTexts(const Exercise& exercise) {
@@ -141,20 +119,6 @@ std::string LanguageOfTexts(const Exercise& exercise) {
   return any ? "bg" : "en";
 }
 
-// Every line end as CR LF.
-std::string WithCrLf(std::string_view text) {
-  std::string out;
-  for (size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
-    if (text[i] == '\n' || text[i] == '\r') {
-      out += "\r\n";
-    } else {
-      out += text[i];
-    }
-  }
-  return out;
-}
-
 // A failed check: the error it found, thrown to the top of ParseExercise.
 struct Fault {
   ExerciseError error;
@@ -169,7 +133,6 @@ class Reader {
   void EnterTable(std::string_view name, size_t index) {
     table_path_ = std::string(name) + "." + std::to_string(index) + ".";
   }
-  void LeaveTables() { table_path_.clear(); }
 
   // `key` is the text the fault concerns, in the table being read; none
   // for a fault of the table or the file as a whole.
@@ -192,7 +155,7 @@ class Reader {
   // Every key of `table` must be one of `known`; the first stranger in the
   // file is named.
   void OnlyKnownKeys(const toml::table& table,
-                     std::initializer_list<std::string_view> known) const {
+                     const std::vector<std::string_view>& known) const {
     const toml::key* stranger = nullptr;
     for (const auto& [key, value] : table) {
       if (std::find(known.begin(), known.end(), key.str()) != known.end()) {
@@ -234,10 +197,29 @@ class Reader {
     }
     return value;
   }
+  std::string Text(const toml::table& table, const RowField& field) const {
+    return Text(table, field.key, field.max_chars);
+  }
+
+  // A text of the exercise as a whole: its default when a file may leave
+  // it out and does, multi-line ones with CR LF line ends.
+  std::string Text(const toml::table& root, const TextField& field) const {
+    const toml::node* node = root.get(field.key);
+    if (node == nullptr && field.optional) {
+      return std::string(field.default_text);
+    }
+    const std::string value =
+        Text(root, field.key, field.max_chars, field.multi_line);
+    if (field.fits != nullptr && !field.fits(value)) {
+      Fail(node->source(), Quoted(field.key) + " " + std::string(field.unfit),
+           field.key);
+    }
+    return field.multi_line ? forms::WithCrLf(value) : value;
+  }
 
   // The tables of `[[name]]`, between kMinPairs and kMaxPairs of them.
-  const toml::array& Tables(const toml::table& root, std::string_view name,
-                            std::string_view what) {
+  const toml::array& Tables(const toml::table& root, const RowTable& rows) {
+    const std::string_view name = rows.key;
     table_path_ = std::string(name) + ".";
     const toml::node* node = root.get(name);
     const toml::array* tables = node != nullptr ? node->as_array() : nullptr;
@@ -249,7 +231,7 @@ class Reader {
     const size_t count = tables != nullptr ? tables->size() : 0;
     if (count < kMinPairs || count > kMaxPairs) {
       Fail(tables != nullptr ? tables->source() : toml::source_region{},
-           std::string(what) + " са " + std::to_string(count) +
+           std::string(rows.plural) + " са " + std::to_string(count) +
                ", а трябва да са от " + std::to_string(kMinPairs) + " до " +
                std::to_string(kMaxPairs));
     }
@@ -264,88 +246,76 @@ class Reader {
 
 Exercise ReadExercise(const toml::table& root, Reader& reader,
                       FileWording& wording) {
-  reader.OnlyKnownKeys(root, {"window-title", "title", "group", "list-heading",
-                              "start-text", "missing-choice", "correct",
-                              "wrong", "option", "description", "language"});
+  std::vector<std::string_view> keys;
+  for (const TextField& field : ExerciseTexts()) keys.push_back(field.key);
+  keys.push_back(kOptionTable.key);
+  keys.push_back(kDescriptionTable.key);
+  reader.OnlyKnownKeys(root, keys);
   Exercise exercise;
-  exercise.window_title = reader.Text(root, "window-title", kMaxCaptionChars);
-  exercise.title_caption = reader.Text(root, "title", kMaxCaptionChars);
-  exercise.frame_caption = reader.Text(root, "group", kMaxCaptionChars);
-  exercise.list_heading = reader.Text(root, "list-heading", kMaxCaptionChars);
-  exercise.start_text = WithCrLf(
-      reader.Text(root, "start-text", kMaxStartTextChars, /*multi_line=*/true));
-  exercise.missing_choice_message = WithCrLf(reader.Text(
-      root, "missing-choice", kMaxMessageChars, /*multi_line=*/true));
-  exercise.correct_message = WithCrLf(
-      reader.Text(root, "correct", kMaxMessageChars, /*multi_line=*/true));
-  exercise.wrong_message = WithCrLf(
-      reader.Text(root, "wrong", kMaxMessageChars, /*multi_line=*/true));
+  for (const TextField& field : ExerciseTexts()) {
+    exercise.*field.member = reader.Text(root, field);
+  }
+  // The language as given; when left out, it is told from the texts below.
+  wording.language = exercise.language;
 
+  const RowField& name_field = kDescriptionTable.link;
+  const RowField& description_field = kDescriptionTable.text;
   std::vector<std::string>& names = wording.description_names;
-  const toml::array& descriptions =
-      reader.Tables(root, "description", "Описанията");
+  const toml::array& descriptions = reader.Tables(root, kDescriptionTable);
   for (size_t index = 0; index < descriptions.size(); ++index) {
-    reader.EnterTable("description", index);
+    reader.EnterTable(kDescriptionTable.key, index);
     const toml::table& table = *descriptions[index].as_table();
-    reader.OnlyKnownKeys(table, {"name", "text"});
-    std::string name = reader.Text(table, "name", kMaxCaptionChars);
-    std::string text = reader.Text(table, "text", kMaxDescriptionChars);
+    reader.OnlyKnownKeys(table, {name_field.key, description_field.key});
+    std::string name = reader.Text(table, name_field);
+    std::string text = reader.Text(table, description_field);
     if (std::find(names.begin(), names.end(), name) != names.end()) {
-      reader.Fail(table.get("name")->source(),
-                  "името " + Quoted(name) + " е дадено на две описания", "name");
+      reader.Fail(table.get(name_field.key)->source(),
+                  "името " + Quoted(name) + " е дадено на две описания",
+                  name_field.key);
     }
     if (std::find(exercise.descriptions.begin(), exercise.descriptions.end(),
                   text) != exercise.descriptions.end()) {
-      reader.Fail(table.get("text")->source(),
-                  "описанието " + Quoted(text) + " се повтаря", "text");
+      reader.Fail(table.get(description_field.key)->source(),
+                  "описанието " + Quoted(text) + " се повтаря",
+                  description_field.key);
     }
     exercise.description_keys.push_back(std::to_string(names.size()));
     names.push_back(std::move(name));
     exercise.descriptions.push_back(std::move(text));
   }
 
-  const toml::array& options = reader.Tables(root, "option", "Вариантите");
+  const RowField& option_field = kOptionTable.text;
+  const RowField& right_field = kOptionTable.link;
+  const toml::array& options = reader.Tables(root, kOptionTable);
   for (size_t index = 0; index < options.size(); ++index) {
-    reader.EnterTable("option", index);
+    reader.EnterTable(kOptionTable.key, index);
     const toml::table& table = *options[index].as_table();
-    reader.OnlyKnownKeys(table, {"text", "right"});
-    std::string text = reader.Text(table, "text", kMaxOptionChars);
+    reader.OnlyKnownKeys(table, {option_field.key, right_field.key});
+    std::string text = reader.Text(table, option_field);
     if (std::find(exercise.options.begin(), exercise.options.end(), text) !=
         exercise.options.end()) {
-      reader.Fail(table.get("text")->source(),
-                  "вариантът " + Quoted(text) + " се повтаря", "text");
+      reader.Fail(table.get(option_field.key)->source(),
+                  "вариантът " + Quoted(text) + " се повтаря", option_field.key);
     }
-    if (table.get("right") == nullptr) {
+    if (table.get(right_field.key) == nullptr) {
       reader.Fail(reader.PlaceOf(table),
-                  "вариантът " + Quoted(text) +
-                      " няма верен отговор (ключ „right“)",
-                  "right");
+                  "вариантът " + Quoted(text) + " няма верен отговор (ключ " +
+                      Quoted(right_field.key) + ")",
+                  right_field.key);
     }
-    const std::string right = reader.Text(table, "right", kMaxCaptionChars);
+    const std::string right = reader.Text(table, right_field);
     const auto found = std::find(names.begin(), names.end(), right);
     if (found == names.end()) {
-      reader.Fail(table.get("right")->source(),
+      reader.Fail(table.get(right_field.key)->source(),
                   "вариантът " + Quoted(text) + " сочи описание " +
                       Quoted(right) + ", а такова няма",
-                  "right");
+                  right_field.key);
     }
     exercise.option_keys.push_back(std::to_string(found - names.begin()));
     exercise.options.push_back(std::move(text));
   }
 
-  reader.LeaveTables();
-  if (root.get("language") == nullptr) {
-    exercise.language = LanguageOfTexts(exercise);
-  } else {
-    exercise.language = reader.Text(root, "language", kMaxCaptionChars);
-    wording.language = exercise.language;
-    if (!IsLanguageTag(exercise.language)) {
-      reader.Fail(root.get("language")->source(),
-                  Quoted("language") +
-                      " трябва да е код на език, например „bg“ или „en“",
-                  "language");
-    }
-  }
+  if (exercise.language.empty()) exercise.language = LanguageOfTexts(exercise);
   return exercise;
 }
 

@@ -14,12 +14,6 @@
 // or CR LF; a file that is not valid UTF-8 is read as Windows-1251.
 namespace quiz {
 
-inline constexpr size_t kMaxOptionChars = 40;
-inline constexpr size_t kMaxDescriptionChars = 120;
-inline constexpr size_t kMaxStartTextChars = 4000;
-inline constexpr size_t kMaxCaptionChars = 80;  // titles, group, heading
-inline constexpr size_t kMaxMessageChars = 200;
-
 // What is wrong with a file, in Bulgarian; line and column count from 1,
 // 0 where the fault has no place in the file.
 struct ExerciseError {

@@ -3,17 +3,17 @@
 #include <cstdio>
 #include <string_view>
 
+#include "forms/core/line_breaks.h"
+
 namespace quiz {
 namespace {
 
 // A TOML basic string's body: quotes, backslashes and control characters
-// escaped; with `multi_line`, line ends kept as LF for a """ string.
+// escaped; with `multi_line`, LF kept for a """ string.
 std::string Escaped(std::string_view text, bool multi_line) {
   std::string out;
-  for (size_t i = 0; i < text.size(); ++i) {
-    const char c = text[i];
-    if (multi_line && (c == '\n' || c == '\r')) {
-      if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+  for (const char c : text) {
+    if (multi_line && c == '\n') {
       out += '\n';
     } else if (c == '"' || c == '\\') {
       out += '\\';
@@ -41,7 +41,8 @@ void PutText(std::string_view key, std::string_view text, std::string& out) {
     out += " = \"" + Escaped(text, false) + "\"\n";
   } else {
     // The line end right after the opening quotes is not part of the text.
-    out += " = \"\"\"\n" + Escaped(text, true) + "\"\"\"\n";
+    out += " = \"\"\"\n" + Escaped(forms::WithLineFeeds(text), true) +
+           "\"\"\"\n";
   }
 }
 
@@ -55,25 +56,23 @@ std::string WriteExerciseFile(
     return named ? description_names[row] : std::to_string(row + 1);
   };
   std::string out;
-  PutText("window-title", exercise.window_title, out);
-  PutText("title", exercise.title_caption, out);
-  PutText("group", exercise.frame_caption, out);
-  PutText("list-heading", exercise.list_heading, out);
-  PutText("start-text", exercise.start_text, out);
-  PutText("missing-choice", exercise.missing_choice_message, out);
-  PutText("correct", exercise.correct_message, out);
-  PutText("wrong", exercise.wrong_message, out);
-  if (!exercise.language.empty()) PutText("language", exercise.language, out);
+  for (const TextField& field : ExerciseTexts()) {
+    const std::string& text = exercise.*field.member;
+    // An optional text left empty is the loader's to fill.
+    if (!field.optional || !text.empty()) PutText(field.key, text, out);
+  }
   for (size_t option = 0; option < exercise.options.size(); ++option) {
-    out += "\n[[option]]\n";
-    PutText("text", exercise.options[option], out);
+    out += "\n[[" + std::string(kOptionTable.key) + "]]\n";
+    PutText(kOptionTable.text.key, exercise.options[option], out);
     const int right = RightDescription(exercise, option);
-    if (right >= 0) PutText("right", name(static_cast<size_t>(right)), out);
+    if (right >= 0) {
+      PutText(kOptionTable.link.key, name(static_cast<size_t>(right)), out);
+    }
   }
   for (size_t row = 0; row < exercise.descriptions.size(); ++row) {
-    out += "\n[[description]]\n";
-    PutText("name", name(row), out);
-    PutText("text", exercise.descriptions[row], out);
+    out += "\n[[" + std::string(kDescriptionTable.key) + "]]\n";
+    PutText(kDescriptionTable.link.key, name(row), out);
+    PutText(kDescriptionTable.text.key, exercise.descriptions[row], out);
   }
   return out;
 }

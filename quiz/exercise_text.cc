@@ -1,5 +1,6 @@
 #include "quiz/exercise_text.h"
 
+#include <charconv>
 #include <vector>
 
 namespace quiz {
@@ -51,13 +52,18 @@ class FieldReader {
     return true;
   }
 
+  // A count in decimal digits as WriteExerciseText writes it, no more than
+  // kMaxPairs, then as many fields.
   bool NextList(std::vector<std::string>* fields) {
     std::string count;
-    if (!Next(&count) || count.size() != 1 || count[0] < '0' ||
-        count[0] > '0' + static_cast<int>(kMaxPairs)) {
+    if (!Next(&count) || count.empty() || (count[0] == '0' && count != "0")) {
       return false;
     }
-    fields->resize(count[0] - '0');
+    size_t size = 0;
+    const char* end = count.data() + count.size();
+    const auto [stop, error] = std::from_chars(count.data(), end, size);
+    if (error != std::errc() || stop != end || size > kMaxPairs) return false;
+    fields->resize(size);
     for (std::string& field : *fields) {
       if (!Next(&field)) return false;
     }
@@ -75,12 +81,8 @@ class FieldReader {
 std::string WriteExerciseText(const Exercise& exercise) {
   std::string out;
   Put(kFirstLine, out);
-  for (const std::string* field :
-       {&exercise.window_title, &exercise.title_caption,
-        &exercise.frame_caption, &exercise.list_heading, &exercise.start_text,
-        &exercise.missing_choice_message, &exercise.correct_message,
-        &exercise.wrong_message, &exercise.language}) {
-    Put(*field, out);
+  for (const TextField& field : ExerciseTexts()) {
+    Put(exercise.*field.member, out);
   }
   PutList(exercise.options, out);
   PutList(exercise.descriptions, out);
@@ -94,12 +96,8 @@ std::optional<Exercise> ReadExerciseText(std::string_view text) {
   Exercise exercise;
   std::string first;
   if (!reader.Next(&first) || first != kFirstLine) return std::nullopt;
-  for (std::string* field :
-       {&exercise.window_title, &exercise.title_caption,
-        &exercise.frame_caption, &exercise.list_heading, &exercise.start_text,
-        &exercise.missing_choice_message, &exercise.correct_message,
-        &exercise.wrong_message, &exercise.language}) {
-    if (!reader.Next(field)) return std::nullopt;
+  for (const TextField& field : ExerciseTexts()) {
+    if (!reader.Next(&(exercise.*field.member))) return std::nullopt;
   }
   if (!reader.NextList(&exercise.options) ||
       !reader.NextList(&exercise.descriptions) ||

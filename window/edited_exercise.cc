@@ -1,6 +1,5 @@
 #include "window/edited_exercise.h"
 
-#include <array>
 #include <variant>
 
 #include "quiz/exercise_file_writer.h"
@@ -12,19 +11,6 @@ namespace {
 // The name a checked draft goes by in messages that are not about a field.
 constexpr std::string_view kDraftName = "упражнението";
 
-using TextMember = std::string quiz::Exercise::*;
-constexpr std::array<TextMember, kExerciseTextCount> kTextMembers = {
-    &quiz::Exercise::window_title,
-    &quiz::Exercise::title_caption,
-    &quiz::Exercise::frame_caption,
-    &quiz::Exercise::list_heading,
-    &quiz::Exercise::start_text,
-    &quiz::Exercise::missing_choice_message,
-    &quiz::Exercise::correct_message,
-    &quiz::Exercise::wrong_message,
-    &quiz::Exercise::language,
-};
-
 }  // namespace
 
 void EditedExercise::Clear() {
@@ -32,8 +18,9 @@ void EditedExercise::Clear() {
   description_names_.clear();
 }
 
-void EditedExercise::SetText(ExerciseText field, std::string text) {
-  draft_.*kTextMembers[static_cast<size_t>(field)] = std::move(text);
+void EditedExercise::SetText(size_t field, std::string text) {
+  const auto texts = quiz::ExerciseTexts();
+  if (field < texts.size()) draft_.*texts[field].member = std::move(text);
 }
 
 void EditedExercise::AddOption(std::string text, int right) {
@@ -66,8 +53,10 @@ bool EditedExercise::Open(std::string_view bytes, std::string_view file_name) {
   return true;
 }
 
-const std::string& EditedExercise::Text(ExerciseText field) const {
-  return draft_.*kTextMembers[static_cast<size_t>(field)];
+const std::string& EditedExercise::Text(size_t field) const {
+  static const std::string kNone;
+  const auto texts = quiz::ExerciseTexts();
+  return field < texts.size() ? draft_.*texts[field].member : kNone;
 }
 
 int EditedExercise::RightOf(size_t option) const {

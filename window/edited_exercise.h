@@ -12,21 +12,6 @@
 
 namespace trovanel {
 
-// The texts of an exercise in the order of its file, as an editor numbers
-// its fields.
-enum class ExerciseText {
-  kWindowTitle,
-  kTitle,
-  kGroup,
-  kListHeading,
-  kStartText,
-  kMissingChoice,
-  kCorrect,
-  kWrong,
-  kLanguage,  // empty: the loader tells it from the texts
-};
-inline constexpr int kExerciseTextCount = 9;
-
 // An exercise as a teacher writes it in the editor, checked by the code
 // that reads files: the draft is written as a .trovanel file and read back
 // by the loader, then laid out, so whatever passes here opens on every
@@ -34,7 +19,9 @@ inline constexpr int kExerciseTextCount = 9;
 class EditedExercise {
  public:
   void Clear();
-  void SetText(ExerciseText field, std::string text);
+  // `field` counts the texts of quiz::ExerciseTexts() from 0; a text of a
+  // count past them is none and changes nothing.
+  void SetText(size_t field, std::string text);
   // `right` is the row of the option's right description, -1 for none yet.
   void AddOption(std::string text, int right);
   // `name` is the description's own, by which the file's options point at
@@ -45,7 +32,8 @@ class EditedExercise {
   // its line and column) when it cannot be read.
   bool Open(std::string_view bytes, std::string_view file_name);
 
-  const std::string& Text(ExerciseText field) const;
+  // Empty for a count past the texts.
+  const std::string& Text(size_t field) const;
   const quiz::Exercise& draft() const { return draft_; }
   int RightOf(size_t option) const;
   const std::string& DescriptionName(size_t row) const {

@@ -2,7 +2,8 @@
 # window/editor, its module from the loader, the layout rule and the page
 # generator, and the one-file module it puts in the preview and in the pages
 # it writes.
-add_executable(trovanel_editor main_editor.cc edited_exercise.cc)
+add_executable(trovanel_editor main_editor.cc edited_exercise.cc
+               exercise_schema_json.cc)
 target_link_libraries(trovanel_editor PRIVATE trovanel_opened_exercise
                       trovanel_one_file_page)
 set_target_properties(trovanel_editor PROPERTIES SUFFIX .js

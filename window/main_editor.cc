@@ -7,7 +7,9 @@
 
 #include <string>
 
+#include "forms/core/line_breaks.h"
 #include "window/edited_exercise.h"
+#include "window/exercise_schema_json.h"
 
 namespace {
 
@@ -22,19 +24,20 @@ const char* Returned(std::string text) {
   return returned.c_str();
 }
 
-trovanel::ExerciseText Field(int field) {
-  return static_cast<trovanel::ExerciseText>(
-      field >= 0 && field < trovanel::kExerciseTextCount ? field : 0);
-}
-
 }  // namespace
 
 extern "C" {
 
+// What an exercise is made of, as JSON (window/exercise_schema_json.h): the
+// page builds its fields from it, and numbers the texts in its order.
+EMSCRIPTEN_KEEPALIVE const char* EditorSchema() {
+  return Returned(trovanel::ExerciseSchemaJson());
+}
+
 EMSCRIPTEN_KEEPALIVE void EditorClear() { Edited().Clear(); }
 
 EMSCRIPTEN_KEEPALIVE void EditorSetText(int field, const char* text) {
-  Edited().SetText(Field(field), text);
+  if (field >= 0) Edited().SetText(static_cast<size_t>(field), text);
 }
 
 EMSCRIPTEN_KEEPALIVE void EditorAddOption(const char* text, int right) {
@@ -72,8 +75,10 @@ EMSCRIPTEN_KEEPALIVE const char* EditorFileError() {
   return Returned(Edited().error().Text());
 }
 
+// With LF line ends, as the page's fields keep them.
 EMSCRIPTEN_KEEPALIVE const char* EditorText(int field) {
-  return Returned(Edited().Text(Field(field)));
+  return Returned(
+      forms::WithLineFeeds(Edited().Text(static_cast<size_t>(field))));
 }
 
 EMSCRIPTEN_KEEPALIVE int EditorOptionCount() {

@@ -209,7 +209,7 @@ test('a preview whose module cannot start says why in the form\'s place', async 
   await context.close();
 });
 
-test('a file opened and saved keeps its descriptions\' names and its language, also when rows change', async () => {
+test('a file opened and saved keeps its descriptions\' names, its language and its messages\' lines, also when rows change', async () => {
   const { page, context, errors } = await openEditor();
   await openFile(page, exampleFile('states-of-water'));
   assert.equal(await page.inputValue('#f-language'), '', 'the language told from the texts');
@@ -220,7 +220,9 @@ test('a file opened and saved keeps its descriptions\' names and its language, a
   await page.keyboard.type('they glow');
   await page.fill('#descriptions tbody tr:nth-child(2) [data-key=name]', 'vapour');
   await page.fill('#f-language', 'en-GB');
+  await page.fill('#f-correct', 'Right.\nWell done.');
   const saved = readFileSync(await download(page, '#save'), 'utf8');
+  assert.match(saved, /^correct = """\nRight\.\nWell done\."""$/m, 'a message on two lines');
   const values = (key) => [...saved.matchAll(new RegExp(`^${key} = "(.*)"$`, 'gm'))].map((m) => m[1]);
   assert.deepEqual(values('name'), ['solid', 'vapour', 'liquid', '1']);
   assert.deepEqual(values('right'), ['solid', 'liquid', 'vapour'], 'ice, water, steam');

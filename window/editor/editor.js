@@ -6,8 +6,9 @@
 'use strict';
 
 (function() {
-  const {kTexts, kMaxRows, blankExercise, freeName, upgradedDraft, textField, readExercise,
-         showExercise, descriptionChoices, fieldElement, fieldName, focusRow} = EditorFields;
+  const {build, textKeys, rowLabel, blankExercise, freeName, upgradedDraft, textField,
+         readExercise, showExercise, descriptionChoices, fieldElement, fieldName,
+         focusRow} = EditorFields;
   const kStorageKey = 'trovanel-editor';
   const kDefaultFile = 'упражнение.trovanel';
   const kPreviewTrials = 'editor-preview';
@@ -36,7 +37,7 @@
 
   function sendExercise(exercise) {
     module._EditorClear();
-    kTexts.forEach((key, field) =>
+    textKeys().forEach((key, field) =>
       withText(exercise.texts[key], (text) => module._EditorSetText(field, text)));
     for (const option of exercise.options) {
       withText(option.text, (text) => module._EditorAddOption(text, option.right));
@@ -50,7 +51,7 @@
   function receivedExercise() {
     const text = (pointer) => module.UTF8ToString(pointer);
     const texts = Object.fromEntries(
-      kTexts.map((key, field) => [key, text(module._EditorText(field)).replace(/\r\n/g, '\n')]));
+      textKeys().map((key, field) => [key, text(module._EditorText(field))]));
     const options = [];
     for (let i = 0; i < module._EditorOptionCount(); i++) {
       options.push({text: text(module._EditorOptionText(i)), right: module._EditorOptionRight(i)});
@@ -153,7 +154,7 @@
     let focusAt = index;
     let selector = 'input';
     let said;
-    const name = kind === 'option' ? 'Вариант' : 'Описание';
+    const name = rowLabel(kind);
     if (action === 'add') {
       rows.push(kind === 'option' ? {text: '', right: -1} : {name: freeName(rows), text: ''});
       focusAt = rows.length - 1;
@@ -230,7 +231,7 @@
       fileName = kDefaultFile;
       touched = false;
       load(blankExercise());
-      textField(kTexts[0]).focus();
+      textField(textKeys()[0]).focus();
     });
     $('open').addEventListener('click', () => $('open-file').click());
     $('open-file').addEventListener('change', (event) => {
@@ -274,6 +275,7 @@
     ]);
     module = loaded;
     packedModule = packed;
+    build(JSON.parse(module.UTF8ToString(module._EditorSchema())));
     // The fields are filled in a task of their own, after the module's start.
     await new Promise((resolve) => setTimeout(resolve));
     bind();

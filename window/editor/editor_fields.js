@@ -5,19 +5,73 @@
 'use strict';
 
 const EditorFields = (function() {
-  // The exercise's texts in the order of the file; the module numbers them so.
-  const kTexts = ['window-title', 'title', 'group', 'list-heading', 'start-text',
-                  'missing-choice', 'correct', 'wrong', 'language'];
-  const kMinRows = 2;
-  const kMaxRows = 8;
+  // What an exercise is made of, from the module (window/exercise_schema_json.h):
+  // the texts in the order of the file, which the module numbers so, the two
+  // tables and the bounds of their rows.
+  let schema = null;
+  let kTexts = [];
   const $ = (id) => document.getElementById(id);
 
+  function hint(id, text) {
+    $(id).textContent = text;
+  }
+
+  // The text fields, the tables' column headings and hints, from the schema.
+  function build(exerciseSchema) {
+    schema = exerciseSchema;
+    kTexts = schema.texts.map((text) => text.key);
+    const fields = schema.texts.map((text) => {
+      const element = document.createElement(text.multiLine ? 'textarea' : 'input');
+      element.id = 'f-' + text.key;
+      element.dataset.field = text.key;
+      if (text.multiLine) element.rows = Math.min(5, Math.ceil(text.limit / 100));
+      const label = document.createElement('label');
+      label.htmlFor = element.id;
+      label.textContent = text.label.bg;
+      const field = document.createElement('div');
+      field.className = 'field';
+      field.append(label, element);
+      return field;
+    });
+    $('texts').append(...fields);
+    for (const [kind, table] of Object.entries(tables())) {
+      const columns = [schema.tables[kind].text, schema.tables[kind].link].map((field) => {
+        const heading = document.createElement('th');
+        heading.scope = 'col';
+        heading.textContent = field.label.bg;
+        return heading;
+      });
+      $(table).tHead.rows[0].lastElementChild.before(...columns);
+    }
+    const {min, max} = schema.rows;
+    hint('options-hint', `От ${min} до ${max} варианта, всеки до ` +
+         `${schema.tables.option.text.limit} знака, с вярното му описание.`);
+    hint('descriptions-hint', `От ${min} до ${max} описания, всяко до ` +
+         `${schema.tables.description.text.limit} знака. Описание може да е вярно за ` +
+         'няколко варианта или за нито един. Всяко има и кратко име, различно от ' +
+         'другите: във файла вариантите сочат описанията си по него.');
+  }
+
+  function tables() {
+    return {option: 'options', description: 'descriptions'};
+  }
+
+  function textKeys() {
+    return kTexts;
+  }
+
+  // How a row of `kind` ('option', 'description') is named to the teacher.
+  function rowLabel(kind) {
+    return schema.tables[kind].label.bg;
+  }
+
+  function defaultTexts() {
+    return Object.fromEntries(schema.texts.map((text) => [text.key, text.default]));
+  }
+
   function blankExercise() {
-    const texts = Object.fromEntries(kTexts.map((key) => [key, '']));
-    texts['missing-choice'] = 'Посочете две стойности!';
-    texts.correct = 'Правилно.';
-    texts.wrong = 'Грешка!';
-    return {texts, options: [{text: '', right: -1}, {text: '', right: -1}],
+    return {texts: defaultTexts(),
+            options: [{text: '', right: -1}, {text: '', right: -1}],
             descriptions: [{name: '1', text: ''}, {name: '2', text: ''}]};
   }
 
@@ -30,11 +84,11 @@ const EditorFields = (function() {
   }
 
   // A draft kept by an earlier editor: descriptions as bare texts, named by
-  // their number as its files named them, and no language.
+  // their number as its files named them, and texts it did not have yet.
   function upgradedDraft(exercise) {
     return {
       ...exercise,
-      texts: {language: '', ...exercise.texts},
+      texts: {...defaultTexts(), ...exercise.texts},
       descriptions: exercise.descriptions.map((description, row) =>
         typeof description === 'string' ? {name: String(row + 1), text: description}
                                         : description),
@@ -52,13 +106,14 @@ const EditorFields = (function() {
   function readExercise() {
     const texts = Object.fromEntries(kTexts.map((key) => [key, textField(key).value]));
     const value = (row, key) => row.querySelector(`[data-key=${key}]`).value;
+    const {option, description} = schema.tables;
     const options = rowsOf('options').map((row) => ({
-      text: value(row, 'text'),
-      right: Number(value(row, 'right')),
+      text: value(row, option.text.key),
+      right: Number(value(row, option.link.key)),
     }));
     const descriptions = rowsOf('descriptions').map((row) => ({
-      name: value(row, 'name'),
-      text: value(row, 'text'),
+      name: value(row, description.link.key),
+      text: value(row, description.text.key),
     }));
     return {texts, options, descriptions};
   }
@@ -76,7 +131,7 @@ const EditorFields = (function() {
   // A row: its number as the row's header, the fields named after it, and
   // the buttons that move and remove it.
   function makeRow(kind, index, count, cells) {
-    const name = (kind === 'option' ? 'Вариант ' : 'Описание ') + (index + 1);
+    const name = `${rowLabel(kind)} ${index + 1}`;
     const row = document.createElement('tr');
     const header = document.createElement('th');
     header.scope = 'row';
@@ -95,7 +150,7 @@ const EditorFields = (function() {
     const remove = button('✕', `Премахни: ${name}`, 'remove');
     up.disabled = index === 0;
     down.disabled = index === count - 1;
-    remove.disabled = count <= kMinRows;
+    remove.disabled = count <= schema.rows.min;
     moves.append(up, ' ', down, ' ', remove);
     row.append(moves);
     row.dataset.kind = kind;
@@ -130,31 +185,34 @@ const EditorFields = (function() {
     for (const key of kTexts) textField(key).value = exercise.texts[key];
     const optionRows = exercise.options.map((option, index) =>
       makeRow('option', index, exercise.options.length, (name) => {
-        const select = field(document.createElement('select'), 'right',
-                             `Вярно описание: ${name}`);
+        const right = schema.tables.option.link;
+        const select = field(document.createElement('select'), right.key,
+                             `${right.label.bg}: ${name}`);
         descriptionChoices(select, exercise.descriptions, option.right);
-        return [input(option.text, 'text', name), select];
+        return [input(option.text, schema.tables.option.text.key, name), select];
       }));
     $('options').tBodies[0].replaceChildren(...optionRows);
     const descriptionRows = exercise.descriptions.map((description, index) =>
       makeRow('description', index, exercise.descriptions.length,
-              (name) => [input(description.text, 'text', name),
-                         input(description.name, 'name', `Име: ${name}`)]));
+              (name) => {
+                const {text, link} = schema.tables.description;
+                return [input(description.text, text.key, name),
+                        input(description.name, link.key, `${link.label.bg}: ${name}`)];
+              }));
     $('descriptions').tBodies[0].replaceChildren(...descriptionRows);
-    $('add-option').disabled = exercise.options.length >= kMaxRows;
-    $('add-description').disabled = exercise.descriptions.length >= kMaxRows;
+    $('add-option').disabled = exercise.options.length >= schema.rows.max;
+    $('add-description').disabled = exercise.descriptions.length >= schema.rows.max;
   }
 
   // The element a fault of the module's field path ("option.2.right") is in.
   function fieldElement(path) {
     const [table, index, key] = path.split('.');
     if (kTexts.includes(table)) return textField(table);
-    const tables = {option: 'options', description: 'descriptions'};
-    if (!tables[table]) return null;
+    if (!tables()[table]) return null;
     if (index === undefined) return $(table === 'option' ? 'add-option' : 'add-description');
-    const row = rowsOf(tables[table])[Number(index)];
+    const row = rowsOf(tables()[table])[Number(index)];
     if (!row) return null;
-    return row.querySelector(`[data-key=${key || 'text'}]`);
+    return row.querySelector(`[data-key=${key || schema.tables[table].text.key}]`);
   }
 
   function fieldName(element) {
@@ -163,13 +221,13 @@ const EditorFields = (function() {
   }
 
   function focusRow(kind, index, selector) {
-    const rows = rowsOf(kind === 'option' ? 'options' : 'descriptions');
+    const rows = rowsOf(tables()[kind]);
     const row = rows[Math.min(index, rows.length - 1)];
     let target = row.querySelector(selector);
     if (!target || target.disabled) target = row.querySelector('input');
     target.focus();
   }
 
-  return {kTexts, kMaxRows, blankExercise, freeName, upgradedDraft, textField, readExercise,
-          showExercise, descriptionChoices, fieldElement, fieldName, focusRow};
+  return {build, textKeys, rowLabel, blankExercise, freeName, upgradedDraft, textField,
+          readExercise, showExercise, descriptionChoices, fieldElement, fieldName, focusRow};
 })();
