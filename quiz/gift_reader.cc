@@ -47,6 +47,12 @@ std::string OneLine(std::string text) {
   return text;
 }
 
+// A text as it shows, whatever its format.
+std::string TextOf(const GiftText& text, bool html) {
+  return html ? std::string(TrimmedText(PlainTextOfHtml(text.text())))
+              : text.text();
+}
+
 struct Fault {
   ExerciseError error;
 };
@@ -101,7 +107,7 @@ class QuestionReader {
       question.text = rest.Slice(0, std::min(open, close));
       const std::string named =
           "въпросът " + QuotedText(question.name.empty()
-                                       ? DefaultName(question.text)
+                                       ? DefaultName(question.text.text())
                                        : question.name);
       if (open == std::string::npos || close < open) {
         Fail(rest.PlaceOf(close), named + " има „}“ без „{“ преди него");
@@ -127,7 +133,10 @@ class QuestionReader {
     }
     question.text =
         question.text.Trimmed().WithoutFormat(&question.format).Trimmed();
-    if (question.name.empty()) question.name = DefaultName(question.text);
+    if (question.name.empty()) {
+      question.name = DefaultName(
+          TextOf(question.text, question.format == "[html]"));
+    }
     return question;
   }
 
@@ -184,17 +193,12 @@ class QuestionReader {
   }
 
   // An unnamed question is named by the start of its text.
-  static std::string DefaultName(const GiftText& text) {
-    return CutText(OneLine(text.Trimmed().text()), kMaxCaptionChars);
+  static std::string DefaultName(std::string_view text) {
+    return CutText(OneLine(std::string(TrimmedText(text))), kMaxCaptionChars);
   }
 
   std::string file_;
 };
-
-std::string TextOf(const GiftText& text, bool html) {
-  return html ? std::string(TrimmedText(PlainTextOfHtml(text.text())))
-              : text.text();
-}
 
 // The exercise of a matching question, with the places of its options and
 // descriptions for the loader's faults.
@@ -212,7 +216,10 @@ Draft DraftOf(const Question& question, const std::vector<Pair>& pairs) {
   }
   // The question's name stands for what the schema leaves to the teacher.
   exercise.title_caption = question.name;
-  if (exercise.window_title.empty()) exercise.window_title = question.name;
+  // A name too long for a title is told of there; the window's is cut.
+  if (exercise.window_title.empty()) {
+    exercise.window_title = CutText(question.name, kMaxCaptionChars);
+  }
   if (exercise.frame_caption.empty()) {
     exercise.frame_caption = std::string(kOptionTable.plural);
   }

@@ -171,6 +171,9 @@ struct Refusal {
 };
 
 TEST(GiftTest, RefusesWhatIsNotOneMatchingQuestion) {
+  std::string long_name = "::";
+  for (size_t i = 0; i <= kMaxCaptionChars; ++i) long_name += "я";
+  long_name += ":: x {=a->b =c->d}";
   const Refusal cases[] = {
       {"::В:: Текст {=a -> b}", 1, 13, "двойките за съпоставяне са 1"},
       {"::В:: Текст {=a -> b = -> c = -> d}", 1, 13,
@@ -191,6 +194,7 @@ TEST(GiftTest, RefusesWhatIsNotOneMatchingQuestion) {
       {"::В:: x {=a->b\n=a->c}", 2, 2, "Вариант 2: вариантът „a“ се повтаря"},
       {"::В:: x {=a->b\n=c->}", 2, 3, "Описание 2: липсва текстът"},
       {"::В:: {=a->b =c->d}", 1, 1, "липсва текстът „start-text“"},
+      {long_name, 1, 1, "Надпис най-горе: „title“ е дълъг 81 знака"},
   };
   for (const Refusal& refusal : cases) {
     SCOPED_TRACE(refusal.gift);
