@@ -49,15 +49,20 @@ FUZZ_SECONDS ?= 600
 fuzz-build: deps
 	CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DTROVANEL_BACKEND=none -DTROVANEL_TESTS=OFF -DTROVANEL_FUZZ=ON >/dev/null
-	cmake --build build-fuzz -j $(JOBS) --target exercise_fuzzer
-	mkdir -p build-fuzz/corpus
+	cmake --build build-fuzz -j $(JOBS) --target exercise_fuzzer gift_fuzzer
+	mkdir -p build-fuzz/corpus build-fuzz/gift-corpus
 	cp exercises/*.trovanel build-fuzz/corpus/
+	cp tests/fuzz/seeds/*.gift build-fuzz/gift-corpus/
 fuzz: fuzz-build
 	build-fuzz/tests/fuzz/exercise_fuzzer -max_total_time=$(FUZZ_SECONDS) \
 	  -max_len=16384 build-fuzz/corpus
+	build-fuzz/tests/fuzz/gift_fuzzer -max_total_time=$(FUZZ_SECONDS) \
+	  -max_len=16384 build-fuzz/gift-corpus
 fuzz-check: fuzz-build
 	build-fuzz/tests/fuzz/exercise_fuzzer -max_total_time=60 -max_len=16384 \
 	  build-fuzz/corpus
+	build-fuzz/tests/fuzz/gift_fuzzer -max_total_time=60 -max_len=16384 \
+	  build-fuzz/gift-corpus
 
 windows: deps
 	JOBS=$(JOBS) bash tools/build-windows.sh

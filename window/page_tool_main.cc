@@ -1,6 +1,8 @@
 // trovanel-page: one exercise file as one self-contained page, which works
 // opened from disk, attached to a course or sent by e-mail.
 //   trovanel-page FILE.trovanel -o PAGE.html [--module ONE_FILE_MODULE.pack]
+// The input may also be a GIFT question (.gift), and the output, by its
+// extension, a GIFT question or an exercise file (.trovanel) instead.
 // The markup is written from the exercise's layout, as the built-in page's
 // is; the module (its script and WebAssembly, packed into base64 text by the
 // build) is inlined and reads the exercise from the page. Without --module it
@@ -18,6 +20,7 @@
 #include <string>
 #include <string_view>
 
+#include "quiz/exercise_formats.h"
 #include "window/one_file_page.h"
 #include "window/opened_exercise.h"
 
@@ -53,6 +56,44 @@ bool IsPackedModule(const std::string& text) {
   });
 }
 
+bool WriteFile(const char* path, const std::string& text) {
+  std::ofstream out(path, std::ios::binary);
+  out << text;
+  out.close();
+  return static_cast<bool>(out);
+}
+
+// A GIFT input becomes an exercise file's text, with nothing else changed;
+// false after saying why it cannot.
+bool ReadAsExerciseFile(std::optional<std::string>& bytes,
+                        const char* file_name) {
+  if (!bytes) return true;
+  quiz::FileText text = quiz::AsExerciseFile(std::move(*bytes), file_name);
+  if (const auto* error = std::get_if<quiz::ExerciseError>(&text)) {
+    std::fprintf(stderr, "%s\n", error->Text().c_str());
+    return false;
+  }
+  bytes = std::move(std::get<std::string>(text));
+  return true;
+}
+
+// An output that is no page, a GIFT question or an exercise file by its
+// extension: written, and the exit status; nothing for a page.
+std::optional<int> WriteByExtension(const quiz::Exercise& exercise,
+                                    const char* exercise_file,
+                                    const char* out_file, const char* program) {
+  const std::optional<quiz::FileText> text =
+      quiz::ExerciseAs(exercise, out_file, exercise_file);
+  if (!text) return std::nullopt;
+  if (const auto* error = std::get_if<quiz::ExerciseError>(&*text)) {
+    std::fprintf(stderr, "%s\n", error->Text().c_str());
+    return 1;
+  }
+  if (WriteFile(out_file, std::get<std::string>(*text))) return 0;
+  std::fprintf(stderr, "%s: cannot write %s\n", program, out_file);
+  return 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -74,14 +115,21 @@ int main(int argc, char** argv) {
   }
   if (exercise_file == nullptr || out_file == nullptr) {
     std::fprintf(stderr,
-                 "usage: %s FILE.trovanel -o PAGE.html [--module MODULE.pack]\n",
+                 "usage: %s FILE.trovanel|FILE.gift -o PAGE.html|FILE.gift|"
+                 "FILE.trovanel [--module MODULE.pack]\n",
                  argv[0]);
     return 2;
   }
-  const trovanel::OpenedExercise opened(ReadFile(exercise_file), exercise_file);
+  std::optional<std::string> input = ReadFile(exercise_file);
+  if (!ReadAsExerciseFile(input, exercise_file)) return 1;
+  const trovanel::OpenedExercise opened(input, exercise_file);
   if (!opened.ok()) {
     std::fprintf(stderr, "%s\n", opened.error().c_str());
     return 1;
+  }
+  if (const std::optional<int> status = WriteByExtension(
+          opened.exercise(), exercise_file, out_file, argv[0])) {
+    return *status;
   }
   const std::optional<std::string> module = ReadFile(module_file);
   if (!module || !IsPackedModule(*module)) {
@@ -91,10 +139,7 @@ int main(int argc, char** argv) {
   }
   const std::string page =
       trovanel::OneFilePage(opened.layout(), opened.exercise(), *module);
-  std::ofstream out(out_file, std::ios::binary);
-  out << page;
-  out.close();
-  if (!out) {
+  if (!WriteFile(out_file, page)) {
     std::fprintf(stderr, "%s: cannot write %s\n", argv[0], out_file);
     return 1;
   }
