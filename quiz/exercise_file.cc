@@ -16,6 +16,7 @@
 #include <toml++/toml.h>
 
 #include "forms/core/line_breaks.h"
+#include "forms/core/utf8.h"
 
 namespace quiz {
 namespace {
@@ -68,38 +69,10 @@ bool IsValidUtf8(std::string_view text) {
   return true;
 }
 
-void AppendUtf8(char32_t code, std::string& out) {
-  if (code < 0x80) {
-    out += static_cast<char>(code);
-  } else if (code < 0x800) {
-    out += static_cast<char>(0xC0 | (code >> 6));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  } else {
-    out += static_cast<char>(0xE0 | (code >> 12));
-    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  }
-}
-
-size_t CodePoints(std::string_view utf8) {
-  return static_cast<size_t>(std::count_if(utf8.begin(), utf8.end(), [](char c) {
-    return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-  }));
-}
-
 // "„text“", shortened to its first 30 characters.
 std::string Quoted(std::string_view text) {
-  size_t end = 0;
-  for (size_t chars = 0; end < text.size() && chars < 30; ++chars) {
-    ++end;
-    while (end < text.size() &&
-           (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) {
-      ++end;
-    }
-  }
-  std::string quoted = "„" + std::string(text.substr(0, end));
-  if (end < text.size()) quoted += "…";
-  return quoted + "“";
+  const std::string_view cut = forms::FirstCodePoints(text, 30);
+  return "„" + std::string(cut) + (cut.size() < text.size() ? "…“" : "“");
 }
 
 // Texts with a Cyrillic letter (U+0400 to U+04FF, led by the bytes 0xD0 to
@@ -142,9 +115,9 @@ class Reader {
                  .line = static_cast<int>(where.begin.line),
                  .column = static_cast<int>(where.begin.column),
                  .message = std::move(message),
-                 .field = key.empty() ? table_path_.substr(
-                                            0, table_path_.find('.'))
-                                      : table_path_ + std::string(key)}};
+                 .field = key.empty()
+                              ? table_path_.substr(0, table_path_.find('.'))
+                              : table_path_ + std::string(key)}};
   }
   // Where a fault inside `table` is reported: its header, or nowhere for
   // the file's top level.
@@ -172,8 +145,8 @@ class Reader {
 
   // The text under `key`: present, a string, not empty, within `limit`
   // characters and, unless `multi_line`, on one line.
-  std::string Text(const toml::table& table, std::string_view key,
-                   size_t limit, bool multi_line = false) const {
+  std::string Text(const toml::table& table, std::string_view key, size_t limit,
+                   bool multi_line = false) const {
     const toml::node* node = table.get(key);
     if (node == nullptr) {
       Fail(PlaceOf(table), "липсва текстът " + Quoted(key), key);
@@ -184,11 +157,12 @@ class Reader {
     }
     const std::string& value = text->get();
     // An empty text would leave a field without a name or a message unsaid.
-    if (value.empty()) Fail(node->source(), "липсва текстът " + Quoted(key), key);
+    if (value.empty())
+      Fail(node->source(), "липсва текстът " + Quoted(key), key);
     if (!multi_line && value.find_first_of("\r\n") != std::string::npos) {
       Fail(node->source(), Quoted(key) + " трябва да е на един ред", key);
     }
-    const size_t chars = CodePoints(value);
+    const size_t chars = forms::CodePoints(value);
     if (chars > limit) {
       Fail(node->source(),
            Quoted(key) + " е дълъг " + std::to_string(chars) +
@@ -295,7 +269,8 @@ Exercise ReadExercise(const toml::table& root, Reader& reader,
     if (std::find(exercise.options.begin(), exercise.options.end(), text) !=
         exercise.options.end()) {
       reader.Fail(table.get(option_field.key)->source(),
-                  "вариантът " + Quoted(text) + " се повтаря", option_field.key);
+                  "вариантът " + Quoted(text) + " се повтаря",
+                  option_field.key);
     }
     if (table.get(right_field.key) == nullptr) {
       reader.Fail(reader.PlaceOf(table),
@@ -335,11 +310,11 @@ std::string DecodeExerciseText(std::string_view bytes) {
   for (char c : bytes) {
     const auto byte = static_cast<unsigned char>(c);
     if (byte < 0x80) {
-      AppendUtf8(byte, text);
+      forms::AppendUtf8(byte, text);
     } else if (byte < 0xC0) {
-      AppendUtf8(kCp1251High[byte - 0x80], text);
+      forms::AppendUtf8(kCp1251High[byte - 0x80], text);
     } else {
-      AppendUtf8(0x0410 + (byte - 0xC0), text);
+      forms::AppendUtf8(0x0410 + (byte - 0xC0), text);
     }
   }
   return text;
@@ -355,8 +330,8 @@ LoadedExercise ParseExercise(std::string_view bytes, std::string_view file_name,
         .file = std::string(file_name),
         .line = static_cast<int>(error.source().begin.line),
         .column = static_cast<int>(error.source().begin.column),
-        .message = "неправилен запис (TOML): " +
-                   std::string(error.description())};
+        .message =
+            "неправилен запис (TOML): " + std::string(error.description())};
   }
   try {
     Reader reader(file_name, parsed.table());

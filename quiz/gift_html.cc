@@ -5,29 +5,10 @@
 #include <cstdlib>
 #include <utility>
 
+#include "forms/core/utf8.h"
+
 namespace quiz {
 namespace {
-
-void AppendUtf8(unsigned long code, std::string& out) {
-  if (code == 0 || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
-    code = 0xFFFD;
-  }
-  if (code < 0x80) {
-    out += static_cast<char>(code);
-  } else if (code < 0x800) {
-    out += static_cast<char>(0xC0 | (code >> 6));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  } else if (code < 0x10000) {
-    out += static_cast<char>(0xE0 | (code >> 12));
-    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (code >> 18));
-    out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  }
-}
 
 // The letters of the reference `name` (between "&" and ";"), or nothing.
 std::string Reference(std::string_view name) {
@@ -50,7 +31,10 @@ std::string Reference(std::string_view name) {
     return {};
   }
   std::string letters;
-  AppendUtf8(code == 0xA0 ? ' ' : code, letters);
+  forms::AppendUtf8(code == 0xA0      ? U' '
+                    : code > 0x10FFFF ? 0xFFFD
+                                      : static_cast<char32_t>(code),
+                    letters);
   return letters;
 }
 
@@ -85,10 +69,9 @@ std::string PlainTextOfHtml(std::string_view html) {
     const size_t end = html.find(c == '<' ? '>' : ';', i);
     const std::string_view inside =
         end == std::string_view::npos ? "" : html.substr(i + 1, end - i - 1);
-    const bool tag =
-        c == '<' && !inside.empty() &&
-        (std::isalpha(static_cast<unsigned char>(inside[0])) ||
-         inside[0] == '/' || inside[0] == '!');
+    const bool tag = c == '<' && !inside.empty() &&
+                     (std::isalpha(static_cast<unsigned char>(inside[0])) ||
+                      inside[0] == '/' || inside[0] == '!');
     if (tag) {
       if (BreaksLine(inside)) Put('\n', out);
       i = end;

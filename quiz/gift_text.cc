@@ -3,13 +3,10 @@
 #include <algorithm>
 
 #include "forms/core/line_breaks.h"
+#include "forms/core/utf8.h"
 
 namespace quiz {
 namespace {
-
-bool StartsCodePoint(char c) {
-  return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-}
 
 // One trimmed line's letters into `block`, escapes undone; `column` is that
 // of its first letter.
@@ -18,7 +15,7 @@ void AppendLine(std::string_view line, int line_number, int column,
   for (size_t i = 0; i < line.size(); ++i) {
     const GiftPlace at{line_number, column};
     const char c = line[i];
-    if (StartsCodePoint(c)) ++column;
+    if (forms::StartsCodePoint(c)) ++column;
     if (c != '\\' || i + 1 == line.size()) {
       block.Append(c, false, at);
       continue;
@@ -109,12 +106,7 @@ std::string_view TrimmedText(std::string_view text) {
 }
 
 std::string CutText(std::string_view text, size_t limit) {
-  size_t end = 0;
-  for (size_t chars = 0; end < text.size() && chars < limit; ++chars) {
-    ++end;
-    while (end < text.size() && !StartsCodePoint(text[end])) ++end;
-  }
-  text = text.substr(0, end);
+  text = forms::FirstCodePoints(text, limit);
   return std::string(text.substr(0, text.find_last_not_of(kGiftBlanks) + 1));
 }
 
@@ -145,7 +137,7 @@ std::vector<GiftText> GiftBlocks(std::string_view text) {
       block.Append('\n', false, block.PlaceOf(block.size()));
     }
     int column = 1;
-    for (const char c : skipped) column += StartsCodePoint(c) ? 1 : 0;
+    for (const char c : skipped) column += forms::StartsCodePoint(c) ? 1 : 0;
     AppendLine(line, line_number, column, block);
   }
   if (blocks.back().empty()) blocks.pop_back();

@@ -19,4 +19,40 @@ char32_t FirstCodePoint(std::string_view text, size_t* length) {
   return code;
 }
 
+size_t CodePoints(std::string_view utf8) {
+  size_t count = 0;
+  for (const char c : utf8) count += StartsCodePoint(c) ? 1 : 0;
+  return count;
+}
+
+std::string_view FirstCodePoints(std::string_view utf8, size_t limit) {
+  size_t end = 0;
+  for (size_t chars = 0; end < utf8.size() && chars < limit; ++chars) {
+    ++end;
+    while (end < utf8.size() && !StartsCodePoint(utf8[end])) ++end;
+  }
+  return utf8.substr(0, end);
+}
+
+void AppendUtf8(char32_t code, std::string& out) {
+  if (code == 0 || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
+    code = 0xFFFD;
+  }
+  if (code < 0x80) {
+    out += static_cast<char>(code);
+  } else if (code < 0x800) {
+    out += static_cast<char>(0xC0 | (code >> 6));
+    out += static_cast<char>(0x80 | (code & 0x3F));
+  } else if (code < 0x10000) {
+    out += static_cast<char>(0xE0 | (code >> 12));
+    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (code & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (code >> 18));
+    out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (code & 0x3F));
+  }
+}
+
 }  // namespace forms

@@ -9,28 +9,14 @@
 #include <string_view>
 #include <vector>
 
+#include "forms/core/json_text.h"
 #include "tests/support/answers.h"
 #include "tests/support/scenario.h"
 
 namespace trovanel_test {
 namespace {
 
-std::string Quoted(std::string_view text) {
-  std::string quoted = "\"";
-  for (const char c : text) {
-    if (c == '"' || c == '\\') {
-      quoted += '\\';
-      quoted += c;
-    } else if (static_cast<unsigned char>(c) < 0x20) {
-      char escape[8];
-      std::snprintf(escape, sizeof(escape), "\\u%04x", c);
-      quoted += escape;
-    } else {
-      quoted += c;
-    }
-  }
-  return quoted + "\"";
-}
+using forms::JsonString;
 
 // In the order of Step::Kind.
 constexpr std::string_view kVerbs[] = {"option", "row",       "press_back",
@@ -41,13 +27,14 @@ std::string ScenariosJson(const std::vector<Scenario>& scenarios) {
   std::string json = "[";
   for (const Scenario& scenario : scenarios) {
     if (json.back() == '}') json += ",";
-    json += "\n {\"name\": " + Quoted(scenario.name) + ", \"steps\": [";
+    json += "\n {\"name\": " + JsonString(scenario.name) + ", \"steps\": [";
     for (const Step& step : scenario.steps) {
       if (json.back() == '}') json += ",";
-      json += "\n  {\"verb\": " + Quoted(kVerbs[static_cast<int>(step.kind)]) +
-              ", \"number\": " + std::to_string(step.number) +
-              ", \"text\": " + Quoted(step.text) +
-              ", \"where\": " + Quoted(step.where) + "}";
+      json +=
+          "\n  {\"verb\": " + JsonString(kVerbs[static_cast<int>(step.kind)]) +
+          ", \"number\": " + std::to_string(step.number) +
+          ", \"text\": " + JsonString(step.text) +
+          ", \"where\": " + JsonString(step.where) + "}";
     }
     json += "]}";
   }
@@ -67,7 +54,7 @@ std::string Json(const std::vector<Scenario>& exercises) {
   }
   json += "],\n\"rows\": [";
   for (int row = 0; row < kRows; ++row) {
-    json += (row ? ",\n " : "\n ") + Quoted(DescriptionRow(row));
+    json += (row ? ",\n " : "\n ") + JsonString(DescriptionRow(row));
   }
   return json + "]}\n";
 }
