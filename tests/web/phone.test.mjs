@@ -16,9 +16,6 @@ import { PageDriver } from './support/page_driver.mjs';
 import { kPageTool, kRoot } from './support/paths.mjs';
 import { readAnswers } from './support/scenarios.mjs';
 
-const kSmallestText = 16;
-const kSmallestTarget = 44;
-
 const session = pageSession();
 
 // For each option of an exercise file, the row of its description.
@@ -48,9 +45,9 @@ function measure(page) {
 }
 
 async function verdictInView(page, where) {
-  const box = await page.locator('[aria-live]').boundingBox();
-  assert.ok(box.x >= 0 && box.y >= 0 && box.x + box.width <= kPhoneViewport.width &&
-            box.y + box.height <= kPhoneViewport.height, `${where}: the message at ${JSON.stringify(box)}`);
+  const { x, y, width, height } = await page.locator('[aria-live]').boundingBox();
+  const { width: right, height: bottom } = kPhoneViewport;
+  assert.ok(x >= 0 && y >= 0 && x + width <= right && y + height <= bottom, `${where}: the message at ${y}`);
 }
 
 async function playOnPhone(name, url, answers) {
@@ -58,10 +55,10 @@ async function playOnPhone(name, url, answers) {
   const seen = await measure(page);
   assert.equal(seen.zoom, 1);
   assert.ok(seen.sideways <= 0, `scrolls sideways by ${seen.sideways} px`);
-  assert.ok(seen.smallestText * seen.zoom >= kSmallestText, `a text of ${seen.smallestText} px`);
+  assert.ok(seen.smallestText * seen.zoom >= 16, `a text of ${seen.smallestText} px`);
   assert.equal(seen.targets.length, answers.length * 2);
   for (const { id, width, height } of seen.targets) {
-    assert.ok(height >= kSmallestTarget && width >= seen.column * 0.9,
+    assert.ok(height >= 44 && width >= seen.column * 0.9,
               `${id} is ${width} x ${height} px in a column of ${seen.column}`);
   }
   await expectLook(page, `${name}-start`);
