@@ -10,6 +10,10 @@ namespace forms::web {
 // page_style.css: the look of each kind of control, the same for every form.
 extern const std::string_view kKindRules;
 
+// page_column.css: the form as one column, the rules that apply where the
+// form is wider than the screen.
+extern const std::string_view kColumnRules;
+
 // packed_module.js: defines startPackedModule(win, packed, settings), which
 // unpacks and runs a module packed as a page in one file carries it.
 extern const std::string_view kPackedModuleStarter;

@@ -148,8 +148,9 @@ std::string PageMarkup(const Form& form, const PageFiles& files) {
                           Attribute("lang", files.language), ">\n<head>\n"});
   html += R"(<meta charset="utf-8">)"
           "\n";
-  html += R"(<meta name="viewport" content="width=device-width">)"
-          "\n";
+  html +=
+      R"(<meta name="viewport" content="width=device-width, initial-scale=1">)"
+      "\n";
   html += Cat({"<title>", HtmlText(layout.title), "</title>\n"});
   if (!files.description.empty()) {
     html += Cat({R"(<meta name="description")",

@@ -62,8 +62,9 @@ std::string CssColor(uint32_t stored) {
 std::string PageStyle(const Form& form) {
   const FormDescription& layout = form.description();
   const std::string back = CssColor(layout.back_color);
+  const int width = TwipsToPixels(layout.client_width, kCssDpi);
   std::string css = Cat({"html{background:", back, "}", kKindRules});
-  css += Cat({".form{width:", Px(TwipsToPixels(layout.client_width, kCssDpi)),
+  css += Cat({".form{width:", Px(width),
               ";height:", Px(TwipsToPixels(layout.client_height, kCssDpi)),
               ";background:", back, ";", CssFont(layout.font), "}"});
   for (const auto& control : form.controls()) {
@@ -80,7 +81,10 @@ std::string PageStyle(const Form& form) {
         d.back_color ? Cat({";background:", CssColor(*d.back_color)}) : "";
     css += BoxRule(ElementId(d), box, colour);
   }
-  return css;
+  // Where the form does not fit the screen's width, it becomes one column
+  // instead of being shown smaller.
+  return Cat({css, "@media not all and (min-width:", Px(width), "){",
+              kColumnRules, "}"});
 }
 
 }  // namespace forms::web

@@ -13,7 +13,8 @@ inline constexpr int kCssDpi = 96;
 
 // The page's style sheet: the form's colour and font, the look of each kind
 // of control, and each visible control's box, at 96 CSS pixels an inch so
-// that the browser's zoom scales the whole form.
+// that the browser's zoom scales the whole form; on a screen narrower than
+// the form, the form as one column.
 std::string PageStyle(const Form& form);
 
 // "#rrggbb" of a colour stored as 0x00BBGGRR.

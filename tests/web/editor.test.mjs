@@ -248,6 +248,10 @@ test('a missing text, an over-long description, a name given twice and a bad lan
   await openFile(page, exampleFile('cell-organelles'), { drop: true });
   assert.equal((await fields(page)).options.length, 8);
   assert.deepEqual(await axeViolations(page), [], 'a full 8-pair exercise');
+  // Its form is wider than the preview's place, not than the screen: shown at
+  // its own width, as a desktop shows it, not as one column.
+  assert.equal(await page.frameLocator('#preview').locator('#List1_0')
+    .evaluate((list) => getComputedStyle(list).position), 'absolute');
 
   const expectFault = async (selector, message) => {
     const field = page.locator(selector);

@@ -56,7 +56,13 @@ const EditorPreview = (function() {
     doc.body.replaceChildren(doc.adoptNode(made.querySelector('.form')),
                              doc.adoptNode(made.getElementById('page-data')));
     const form = doc.querySelector('.form');
-    frame.style.width = form.offsetWidth + 2 + 'px';
+    // The form at its own width, measured in a frame wider than any form
+    // (1024 px at most); on a screen narrower than the form, the form as one
+    // column in the preview's place (the frame's border inside it), as the
+    // page shows it on that screen.
+    frame.style.width = '2048px';
+    const width = form.offsetWidth;
+    frame.style.width = (width <= window.innerWidth ? width + 2 : box.clientWidth - 2) + 'px';
     frame.style.height = form.offsetHeight + 2 + 'px';
     // A preview wider than its place scrolls, and the keyboard can scroll it.
     if (box.scrollWidth > box.clientWidth || box.scrollHeight > box.clientHeight) {

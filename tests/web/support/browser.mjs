@@ -26,9 +26,16 @@ export function servePage(dir = kDist) {
   return startServer(dir);
 }
 
-// A fresh page at 100 % zoom, once the module has bound to the form.
-export async function openPage(browser, url, viewport = { width: 527, height: 345 }) {
-  const context = await browser.newContext({ viewport, deviceScaleFactor: 1 });
+// A phone: a screen of 360 x 740 CSS pixels, two device pixels to the CSS
+// pixel, and touch.
+export const kPhone = { isMobile: true, hasTouch: true, deviceScaleFactor: 2 };
+export const kPhoneViewport = { width: 360, height: 740 };
+
+// A fresh page at 100 % zoom, once the module has bound to the form; on a
+// desktop unless `device` says otherwise (kPhone).
+export async function openPage(browser, url, viewport = { width: 527, height: 345 },
+                               device = { deviceScaleFactor: 1 }) {
+  const context = await browser.newContext({ viewport, ...device });
   const page = await context.newPage();
   const errors = [];
   page.on('pageerror', (error) => errors.push(error.message));

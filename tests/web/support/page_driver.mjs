@@ -7,16 +7,18 @@ const kKeys = {
 };
 
 export class PageDriver {
-  constructor(page) {
+  // With `touch`, the pupil taps where a mouse would click.
+  constructor(page, { touch = false } = {}) {
     this.page = page;
+    this.press = touch ? 'tap' : 'click';
   }
 
   clickOption(member) {
-    return this.page.click(`#Option1_${member}`);
+    return this.page[this.press](`#Option1_${member}`);
   }
 
   clickRow(row) {
-    return this.page.click(`#List1_0_row${row}`);
+    return this.page[this.press](`#List1_0_row${row}`);
   }
 
   // Presses on the option and lets go away from it.
