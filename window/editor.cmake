@@ -5,7 +5,7 @@
 add_executable(trovanel_editor main_editor.cc edited_exercise.cc
                exercise_schema_json.cc)
 target_link_libraries(trovanel_editor PRIVATE trovanel_opened_exercise
-                      trovanel_one_file_page)
+                      trovanel_page_writer)
 set_target_properties(trovanel_editor PROPERTIES SUFFIX .js
                       OUTPUT_NAME trovanel-editor
                       RUNTIME_OUTPUT_DIRECTORY ${TROVANEL_DIST})
@@ -20,11 +20,13 @@ set(editor_page_files
   ${CMAKE_CURRENT_SOURCE_DIR}/editor/editor_fields.js
   ${CMAKE_CURRENT_SOURCE_DIR}/editor/editor_preview.js
   ${PROJECT_SOURCE_DIR}/forms/web/packed_module.js
-  ${PROJECT_SOURCE_DIR}/forms/web/page_alert.js)
+  ${PROJECT_SOURCE_DIR}/forms/web/page_alert.js
+  ${PROJECT_SOURCE_DIR}/forms/web/page_in_place.js)
 add_custom_command(
   OUTPUT ${TROVANEL_DIST}/editor.html ${TROVANEL_DIST}/editor.js
          ${TROVANEL_DIST}/editor_fields.js ${TROVANEL_DIST}/editor_preview.js
          ${TROVANEL_DIST}/packed_module.js ${TROVANEL_DIST}/page_alert.js
+         ${TROVANEL_DIST}/page_in_place.js
          ${TROVANEL_DIST}/trovanel-one-file.pack
   COMMAND ${CMAKE_COMMAND} -E copy ${editor_page_files}
           ${one_file}.pack ${TROVANEL_DIST}

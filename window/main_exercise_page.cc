@@ -1,7 +1,8 @@
 // The module that index.html?exercise=NAME.trovanel loads instead of the
 // built-in one: it fetches the exercise file beside the page, reads it with
-// the TOML parser (which only this module carries), writes the form's markup
-// in the browser with the same generator the build uses, and binds to it.
+// the TOML parser (which only this module carries), writes the exercise's
+// page in the browser with the same function the build uses, puts it in
+// place and binds to it.
 // A bad file is told in the form's place, announced to screen readers.
 
 #include <emscripten.h>
@@ -11,9 +12,10 @@
 #include <optional>
 #include <string>
 
-#include "forms/web/page_markup.h"
 #include "forms/web/program.h"
 #include "quiz/exercise_file.h"
+#include "window/exercise_address.h"
+#include "window/exercise_page.h"
 #include "window/opened_exercise.h"
 #include "window/trovanel_app.h"
 
@@ -26,21 +28,10 @@ EM_JS(char*, TrovanelExerciseParameter, (), {
   return name === null ? 0 : allocateUTF8(name);
 });
 
-// Puts the language, title, description, style and form of a page written by
-// PageMarkup in place of the page's own.
+// Puts the page written by ExercisePage in place of the page's own
+// (page_in_place.js, which this module carries).
 EM_JS(void, TrovanelShowPage, (const char* html), {
-  const made = new DOMParser().parseFromString(UTF8ToString(html), 'text/html');
-  document.documentElement.lang = made.documentElement.lang;
-  document.title = made.title;
-  const described = 'meta[name="description"]';
-  const own = document.querySelector(described);
-  if (own) own.remove();
-  const description = made.querySelector(described);
-  if (description) document.head.append(document.adoptNode(description));
-  document.querySelector('style').textContent =
-      made.querySelector('style').textContent;
-  document.querySelector('.form').replaceWith(
-      document.adoptNode(made.querySelector('.form')));
+  putPageInPlace(UTF8ToString(html));
 });
 
 // Tells why the file cannot be shown in the form's place, the page's main
@@ -56,13 +47,6 @@ std::string& FileName() {
   return name;
 }
 
-// Only a file in the page's own folder, so the page reads nothing from
-// another place or site.
-bool IsBesideThePage(const std::string& name) {
-  return name.size() > 9 && name.ends_with(".trovanel") && name[0] != '.' &&
-         name.find_first_of("/\\:?#%") == std::string::npos;
-}
-
 void Show(const std::optional<std::string>& bytes) {
   // The page keeps running after this returns, and so do these.
   static std::unique_ptr<trovanel::OpenedExercise> opened;
@@ -74,13 +58,8 @@ void Show(const std::optional<std::string>& bytes) {
   }
   app = std::make_unique<trovanel::TrovanelApp>(opened->layout(),
                                                 opened->exercise());
-  const std::string summary = quiz::Summary(opened->exercise());
-  const std::string page = forms::web::PageMarkup(
-      app->form(), {.language = opened->exercise().language,
-                    .description = summary,
-                    .script = "",
-                    .module = "",
-                    .icon = kIcon});
+  const std::string page = trovanel::ExercisePage(
+      opened->layout(), opened->exercise(), {.icon = kIcon});
   TrovanelShowPage(page.c_str());
   forms::web::RunForm(app->form(), kIcon);
 }
@@ -91,7 +70,7 @@ int main() {
   std::unique_ptr<char, void (*)(void*)> name(TrovanelExerciseParameter(),
                                               &std::free);
   FileName() = name ? name.get() : "";
-  if (!IsBesideThePage(FileName())) {
+  if (!trovanel::IsBesideThePage(FileName())) {
     TrovanelShowError(
         quiz::ExerciseError{.file = FileName(),
                             .message = "отваря се само файл .trovanel, "

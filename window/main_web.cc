@@ -1,11 +1,22 @@
-// Trovanel in the browser: the module binds to the page that the build made
-// from the same layout table and makes it live. Asked for an exercise file
-// (index.html?exercise=NAME.trovanel), it hands the page to the module that
-// reads such files instead.
+// Trovanel in the browser: every page of an exercise (the served built-in
+// one, a one-file page, the editor's preview) carries its exercise as plain
+// text beside the form's markup, written from the same layout. This module
+// reads it without a TOML parser, builds the same form and binds to the
+// markup. Asked for an exercise file (index.html?exercise=NAME.trovanel), the
+// page loads the module that reads such files instead.
 
 #include <emscripten.h>
 
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <optional>
+
+#include "forms/core/runtime_error.h"
+#include "forms/web/page_markup.h"
 #include "forms/web/program.h"
+#include "quiz/exercise_text.h"
+#include "window/exercise_layout.h"
 #include "window/trovanel_app.h"
 
 // 1 when the page is asked for an exercise file, whose module it then loads.
@@ -18,9 +29,51 @@ EM_JS(int, TrovanelLoadsExerciseModule, (), {
   return 1;
 });
 
+// The text of the page's element `id`, in memory the caller frees; null when
+// there is no such element.
+EM_JS(char*, TrovanelElementText, (const char* id), {
+  const element = document.getElementById(UTF8ToString(id));
+  return element ? allocateUTF8(element.textContent) : 0;
+});
+
+// The page's icon, in memory the caller frees.
+EM_JS(char*, TrovanelPageIcon, (), {
+  const link = document.querySelector('link[rel=icon]');
+  return allocateUTF8(link ? link.href : 'data:,');
+});
+
+// Shows the exercise the page carries in the form the page holds. Runs at
+// the start, and again whenever both have been replaced: the editor's
+// preview does so as the teacher types.
+extern "C" EMSCRIPTEN_KEEPALIVE int TrovanelShowPageExercise() {
+  std::unique_ptr<char, void (*)(void*)> text(
+      TrovanelElementText(forms::web::kPageDataId), &std::free);
+  std::optional<quiz::Exercise> read =
+      text ? quiz::ReadExerciseText(text.get()) : std::nullopt;
+  if (!read) {
+    std::fprintf(stderr, "Trovanel: the page carries no exercise\n");
+    return forms::kExitCannotStart;
+  }
+  // The page keeps running after this returns, and so do these; the form
+  // that was live goes once the new one is.
+  static std::unique_ptr<quiz::Exercise> exercise;
+  static std::unique_ptr<trovanel::ExerciseLayout> layout;
+  static std::unique_ptr<trovanel::TrovanelApp> app;
+  auto next_exercise = std::make_unique<quiz::Exercise>(std::move(*read));
+  auto next_layout =
+      std::make_unique<trovanel::ExerciseLayout>(*next_exercise);
+  auto next_app = std::make_unique<trovanel::TrovanelApp>(
+      next_layout->description(), *next_exercise);
+  const std::unique_ptr<char, void (*)(void*)> icon(TrovanelPageIcon(),
+                                                    &std::free);
+  const int status = forms::web::RunForm(next_app->form(), icon.get());
+  app = std::move(next_app);
+  layout = std::move(next_layout);
+  exercise = std::move(next_exercise);
+  return status;
+}
+
 int main() {
   if (TrovanelLoadsExerciseModule()) return 0;
-  // The page keeps running after main() returns.
-  static trovanel::TrovanelApp app;
-  return forms::web::RunForm(app.form(), TROVANEL_PAGE_ICON);
+  return TrovanelShowPageExercise();
 }

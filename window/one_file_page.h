@@ -9,11 +9,10 @@
 
 namespace trovanel {
 
-// A page in one file for an exercise laid out by `layout`: its markup in the
-// state the window opens in, the exercise as plain text for the module, and
-// `packed_module` (the one-file module with its WebAssembly, packed into
-// base64 text by the build) inlined after the form. Written by trovanel-page and by the editor, whose preview shows
-// the same page.
+// The page of an exercise laid out by `layout` (ExercisePage) in one file:
+// `packed_module` (the page's module with its WebAssembly, packed into
+// base64 text by the build) and the icon inlined. Written by trovanel-page
+// and by the editor, whose preview shows the same page.
 std::string OneFilePage(const forms::FormDescription& layout,
                         const quiz::Exercise& exercise,
                         std::string_view packed_module);

@@ -1,28 +1,26 @@
-// Writes the Trovanel page at build time: the form's markup from the layout
-// table, so that the browser paints the form before the module arrives.
+// Writes the Trovanel page at build time, the built-in exercise's page served
+// with its module beside it, so that the browser paints the form before the
+// module arrives.
 //   trovanel_page OUT.html SCRIPT.js MODULE.wasm ICON.png
 
 #include <cstdio>
 #include <fstream>
 #include <string>
 
-#include "forms/web/page_markup.h"
-#include "quiz/quiz_content.h"
-#include "window/trovanel_app.h"
+#include "quiz/exercise.h"
+#include "window/exercise_layout.h"
+#include "window/exercise_page.h"
 
 int main(int argc, char** argv) {
   if (argc != 5) {
     std::fprintf(stderr, "usage: %s OUT.html SCRIPT MODULE ICON\n", argv[0]);
     return 2;
   }
-  trovanel::TrovanelApp app;
-  app.Load();  // the page opens in the state the window opens in
-  std::string page =
-      forms::web::PageMarkup(app.form(), {.language = "bg",
-                                          .description = quiz::kPageDescription,
-                                          .script = argv[2],
-                                          .module = argv[3],
-                                          .icon = argv[4]});
+  // Laid out by the rule the module follows when it reads the exercise.
+  const trovanel::ExerciseLayout layout(quiz::BuiltInExercise());
+  const std::string page = trovanel::ExercisePage(
+      layout.description(), quiz::BuiltInExercise(),
+      {.script = argv[2], .module = argv[3], .icon = argv[4]});
   std::ofstream out(argv[1], std::ios::binary);
   out << page;
   out.close();

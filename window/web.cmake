@@ -9,8 +9,6 @@ endif()
 
 add_executable(trovanel main_web.cc)
 target_link_libraries(trovanel PRIVATE trovanel_window forms_web)
-target_compile_definitions(trovanel PRIVATE
-                           TROVANEL_PAGE_ICON="${TROVANEL_PAGE_ICON}")
 set_target_properties(trovanel PROPERTIES SUFFIX .js
                       RUNTIME_OUTPUT_DIRECTORY ${TROVANEL_DIST})
 set(TROVANEL_PAGE_LINK_OPTIONS
@@ -24,35 +22,37 @@ add_custom_command(
   COMMAND ${TROVANEL_PAGE_TOOL} ${TROVANEL_DIST}/index.html trovanel.js
           trovanel.wasm ${TROVANEL_PAGE_ICON}
   DEPENDS ${TROVANEL_PAGE_TOOL}
-  COMMENT "Writing the page's markup from the layout table")
+  COMMENT "Writing the built-in exercise's page")
 add_custom_target(trovanel_page_markup ALL
                   DEPENDS ${TROVANEL_DIST}/index.html)
 
-# The module of a one-file page (trovanel-page): the same program reading its
-# exercise from the page; its script and WebAssembly packed into one text
-# (trovanel-one-file.pack), which the page carries and unpacks.
-add_executable(trovanel_one_file main_one_file_page.cc)
-target_link_libraries(trovanel_one_file PRIVATE trovanel_window forms_web)
-set_target_properties(trovanel_one_file PROPERTIES SUFFIX .js
-                      OUTPUT_NAME trovanel-one-file
-                      RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/one-file)
-target_link_options(trovanel_one_file PRIVATE ${TROVANEL_PAGE_LINK_OPTIONS})
+# A one-file page (trovanel-page) carries the same module, its script and
+# WebAssembly packed into one text (trovanel-one-file.pack) that the page
+# unpacks.
 find_package(Python3 REQUIRED COMPONENTS Interpreter)
 set(one_file ${PROJECT_BINARY_DIR}/one-file/trovanel-one-file)
-add_custom_command(TARGET trovanel_one_file POST_BUILD
+add_custom_command(
+  OUTPUT ${one_file}.pack
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${PROJECT_BINARY_DIR}/one-file
   COMMAND Python3::Interpreter ${PROJECT_SOURCE_DIR}/cmake/pack_module.py
-          ${one_file}.js ${one_file}.wasm ${one_file}.pack
-  COMMENT "Packing the one-file page's module")
+          ${TROVANEL_DIST}/trovanel.js ${TROVANEL_DIST}/trovanel.wasm
+          ${one_file}.pack
+  DEPENDS trovanel ${PROJECT_SOURCE_DIR}/cmake/pack_module.py
+  COMMENT "Packing the page's module for one-file pages")
+add_custom_target(trovanel_one_file ALL DEPENDS ${one_file}.pack)
 
 # The module for index.html?exercise=NAME.trovanel, with the TOML parser;
 # the built-in module loads it only when the page is asked for a file.
 add_executable(trovanel_exercise_page main_exercise_page.cc)
 target_link_libraries(trovanel_exercise_page PRIVATE trovanel_opened_exercise
-                      forms_web)
+                      trovanel_page_writer forms_web)
 set_target_properties(trovanel_exercise_page PROPERTIES SUFFIX .js
                       OUTPUT_NAME trovanel-exercise
                       RUNTIME_OUTPUT_DIRECTORY ${TROVANEL_DIST})
 # A module of its own (a factory), beside the built-in one's.
 target_link_options(trovanel_exercise_page PRIVATE ${TROVANEL_PAGE_LINK_OPTIONS}
-                    -sMODULARIZE=1 -sEXPORT_NAME=TrovanelExercise)
+                    -sMODULARIZE=1 -sEXPORT_NAME=TrovanelExercise
+                    --pre-js ${PROJECT_SOURCE_DIR}/forms/web/page_in_place.js)
+set_property(TARGET trovanel_exercise_page APPEND PROPERTY LINK_DEPENDS
+             ${PROJECT_SOURCE_DIR}/forms/web/page_in_place.js)
 include(${CMAKE_CURRENT_LIST_DIR}/editor.cmake)

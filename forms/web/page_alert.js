@@ -2,7 +2,8 @@
    why the page cannot show its form (an exercise file that cannot be read),
    or why its module cannot start (a browser without WebAssembly or the
    decompressor, a file that did not load). Without it the form would stay
-   inert and say nothing. The first message stays. */
+   inert and say nothing. The first message stays. The form's element
+   carries the page's own words, in the language of its texts. */
 function showPageAlert(text, doc = document) {
   const form = doc.querySelector('.form');
   if (!form) return;
@@ -14,20 +15,22 @@ function showPageAlert(text, doc = document) {
   form.replaceWith(main);
 }
 function showModuleFailure(why, doc = document) {
-  showPageAlert('Страницата не може да започне: ' + why, doc);
+  const form = doc.querySelector('.form');
+  if (form) showPageAlert(form.dataset.cannotStart + why, doc);
 }
 /* Until the module has bound to the form, whatever fails in the window (a
    file not loaded, an error thrown, a promise rejected) means that it
    cannot start; once the form is live, the module reports its own errors. */
 function tellFailuresBeforeStart(win = window) {
+  const doc = win.document;
   const tell = (why) => {
     if (!win.performance.getEntriesByName('forms-web-live').length) {
-      showModuleFailure(why, win.document);
+      showModuleFailure(why, doc);
     }
   };
   win.addEventListener('error', (event) => {
     const file = event.target.getAttribute?.('src') || event.target.getAttribute?.('href');
-    tell(file ? file + ' не се зареди' : event.message);
+    tell(file ? file + doc.querySelector('.form')?.dataset.notLoaded : event.message);
   }, true);
   win.addEventListener('unhandledrejection', (event) => tell(event.reason));
 }

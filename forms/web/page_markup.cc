@@ -136,9 +136,6 @@ constexpr std::string_view kStartAfterFirstFrame =
 // A module that does not load or cannot start, or a browser that runs no
 // script, is told in the form's place (page_alert.js), never left silent.
 constexpr std::string_view kTellFailures = "tellFailuresBeforeStart();";
-constexpr std::string_view kNoScript =
-    "<noscript><p role=\"alert\">Страницата не може да започне: JavaScript е "
-    "изключен.</p></noscript>\n";
 
 }  // namespace
 
@@ -169,8 +166,13 @@ std::string PageMarkup(const Form& form, const PageFiles& files) {
     html += Cat({"<script>", kPageAlert, kTellFailures, "</script>\n",
                  "<script defer", Attribute("src", files.script), "></script>"});
   }
-  html += Cat({"\n</head>\n<body>\n", kNoScript});
-  html += Cat({R"(<main class="form")", Attribute("id", layout.name), " inert>",
+  const PageWords& words = files.words;
+  html += Cat({"\n</head>\n<body>\n<noscript><p role=\"alert\">",
+               HtmlText(words.cannot_start), HtmlText(words.script_off),
+               "</p></noscript>\n"});
+  html += Cat({R"(<main class="form")", Attribute("id", layout.name),
+               Attribute("data-cannot-start", words.cannot_start),
+               Attribute("data-not-loaded", words.not_loaded), " inert>",
                Children(form, nullptr), "</main>\n"});
   if (!files.data.empty()) {
     html += Cat({R"(<script type="text/plain")", Attribute("id", kPageDataId),

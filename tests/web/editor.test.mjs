@@ -200,9 +200,9 @@ test('a preview whose module cannot start says why in the form\'s place', async 
   await context.addInitScript(() => { delete window.DecompressionStream; });
   const { page } = await openEditor(context);
   await openFile(page, exampleFile('states-of-water'));
+  // In the page's own words, in its exercise's language.
   const alert = page.frameLocator('#preview').getByRole('alert');
-  assert.match(await alert.textContent(),
-               /^Страницата не може да започне: .*DecompressionStream/);
+  assert.match(await alert.textContent(), /^The page cannot start: .*DecompressionStream/);
   // An exercise changed after that leaves the message in its place.
   await page.fill('#descriptions tbody tr:nth-child(2) [data-key=text]', 'друго');
   assert.equal(await alert.count(), 1);

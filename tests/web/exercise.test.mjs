@@ -113,11 +113,14 @@ describe('a module that cannot start is told in the form\'s place', () => {
   const kCannotStart = 'Страницата не може да започне: ';
   const oneFilePage = join(folder, 'cell-organelles.html');
   execFileSync(kTool, [join(kExamples, 'cell-organelles.trovanel'), '-o', oneFilePage]);
+  // An English exercise's page says so in English.
+  const englishPage = join(folder, 'states-of-water-en.html');
+  execFileSync(kTool, [join(kExamples, 'states-of-water.trovanel'), '-o', englishPage]);
   const served = (path) => `${session.server.url}${path}`;
   const withoutDecompressor = (context) =>
     context.addInitScript(() => { delete window.DecompressionStream; });
 
-  for (const [what, url, { blocked, prepare, message }] of [
+  for (const [what, url, { blocked, prepare, message, cannotStart = kCannotStart }] of [
     ['the page\'s WebAssembly not served', () => served('index.html'),
      { blocked: 'trovanel.wasm', message: /^trovanel\.wasm не се зареди$/ }],
     ['the page\'s script not served', () => served('index.html'),
@@ -126,9 +129,9 @@ describe('a module that cannot start is told in the form\'s place', () => {
      { blocked: 'trovanel-exercise.js', message: /^trovanel-exercise\.js не се зареди$/ }],
     ['a one-file page in a browser without the decompressor', () => pathToFileURL(oneFilePage).href,
      { prepare: withoutDecompressor, message: /DecompressionStream/ }],
-    ['a one-file page in a browser without WebAssembly', () => pathToFileURL(oneFilePage).href,
+    ['an English one-file page in a browser without WebAssembly', () => pathToFileURL(englishPage).href,
      { prepare: (context) => context.addInitScript(() => { delete window.WebAssembly; }),
-       message: /WebAssembly/ }],
+       message: /WebAssembly/, cannotStart: 'The page cannot start: ' }],
   ]) {
     test(what, async () => {
       const context = await session.browser.newContext();
@@ -139,8 +142,8 @@ describe('a module that cannot start is told in the form\'s place', () => {
       const alert = page.getByRole('alert');
       await alert.waitFor();
       const text = await alert.textContent();
-      assert.ok(text.startsWith(kCannotStart), text);
-      assert.match(text.slice(kCannotStart.length), message);
+      assert.ok(text.startsWith(cannotStart), text);
+      assert.match(text.slice(cannotStart.length), message);
       assert.equal(await page.locator('.form').count(), 0);
       assert.equal(await page.getByRole('main').count(), 1);
       await context.close();

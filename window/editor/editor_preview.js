@@ -1,5 +1,6 @@
-// The editor's preview: the one-file page itself in a frame, its markup and
-// exercise replaced in place and its module told to show them again.
+// The editor's preview: the one-file page itself in a frame, its form and
+// exercise put in place (page_in_place.js) and its module told to show them
+// again.
 'use strict';
 
 const EditorPreview = (function() {
@@ -47,14 +48,10 @@ const EditorPreview = (function() {
       pendingPage = page;
       return;
     }
-    const made = new DOMParser().parseFromString(page, 'text/html');
     const doc = frame.contentDocument;
-    doc.title = made.title;
-    doc.querySelector('style').textContent = made.querySelector('style').textContent;
     // Bound with the page inert, the form never takes the teacher's focus.
     doc.body.inert = true;
-    doc.body.replaceChildren(doc.adoptNode(made.querySelector('.form')),
-                             doc.adoptNode(made.getElementById('page-data')));
+    putPageInPlace(page, doc);
     const form = doc.querySelector('.form');
     // The form at its own width, measured in a frame wider than any form
     // (1024 px at most); on a screen narrower than the form, the form as one
