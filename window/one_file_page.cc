@@ -9,7 +9,8 @@ namespace trovanel {
 
 std::string OneFilePage(const forms::FormDescription& layout,
                         const quiz::Exercise& exercise,
-                        std::string_view packed_module) {
+                        std::string_view packed_module,
+                        std::string_view extra_script) {
   TrovanelApp app(layout, exercise);
   app.Load();  // the page opens in the state the window opens in
   const std::string data = quiz::WriteExerciseText(exercise);
@@ -20,7 +21,8 @@ std::string OneFilePage(const forms::FormDescription& layout,
                                  .module = "",
                                  .icon = kIconDataUri,
                                  .packed_module = packed_module,
-                                 .data = data});
+                                 .data = data,
+                                 .extra_script = extra_script});
 }
 
 }  // namespace trovanel

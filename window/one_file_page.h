@@ -13,10 +13,11 @@ namespace trovanel {
 // state the window opens in, the exercise as plain text for the module, and
 // `packed_module` (the one-file module with its WebAssembly, packed into
 // base64 text by the build) inlined after the form. Written by trovanel-page and by the editor, whose preview shows
-// the same page.
+// the same page. `extra_script` goes beside the form, before the module.
 std::string OneFilePage(const forms::FormDescription& layout,
                         const quiz::Exercise& exercise,
-                        std::string_view packed_module);
+                        std::string_view packed_module,
+                        std::string_view extra_script = {});
 
 }  // namespace trovanel
 

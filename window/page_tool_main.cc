@@ -1,6 +1,7 @@
 // trovanel-page: one exercise file as one self-contained page, which works
 // opened from disk, attached to a course or sent by e-mail.
 //   trovanel-page FILE.trovanel -o PAGE.html [--module ONE_FILE_MODULE.pack]
+// An output ending in .zip is the page in a package for a learning platform.
 // The markup is written from the exercise's layout, as the built-in page's
 // is; the module (its script and WebAssembly, packed into base64 text by the
 // build) is inlined and reads the exercise from the page. Without --module it
@@ -20,6 +21,7 @@
 
 #include "window/one_file_page.h"
 #include "window/opened_exercise.h"
+#include "window/scorm_package.h"
 
 namespace {
 
@@ -53,6 +55,20 @@ bool IsPackedModule(const std::string& text) {
   });
 }
 
+bool EndsWith(std::string_view text, std::string_view end) {
+  return text.size() >= end.size() &&
+         text.substr(text.size() - end.size()) == end;
+}
+
+// What goes into `out_file`: the page, or for a .zip the platform's package.
+std::string Output(const trovanel::OpenedExercise& opened,
+                   const std::string& module, std::string_view out_file) {
+  if (EndsWith(out_file, ".zip")) {
+    return trovanel::ScormPackage(opened.layout(), opened.exercise(), module);
+  }
+  return trovanel::OneFilePage(opened.layout(), opened.exercise(), module);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -74,7 +90,8 @@ int main(int argc, char** argv) {
   }
   if (exercise_file == nullptr || out_file == nullptr) {
     std::fprintf(stderr,
-                 "usage: %s FILE.trovanel -o PAGE.html [--module MODULE.pack]\n",
+                 "usage: %s FILE.trovanel -o PAGE.html|PACKAGE.zip "
+                 "[--module MODULE.pack]\n",
                  argv[0]);
     return 2;
   }
@@ -89,10 +106,9 @@ int main(int argc, char** argv) {
                  module_file);
     return 1;
   }
-  const std::string page =
-      trovanel::OneFilePage(opened.layout(), opened.exercise(), *module);
+  const std::string output = Output(opened, *module, out_file);
   std::ofstream out(out_file, std::ios::binary);
-  out << page;
+  out << output;
   out.close();
   if (!out) {
     std::fprintf(stderr, "%s: cannot write %s\n", argv[0], out_file);
