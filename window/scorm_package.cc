@@ -20,16 +20,16 @@ constexpr std::string_view kPage = "index.html";
 // The same exercise always gets the same identifier, another one another.
 std::string Identifier(const quiz::Exercise& exercise) {
   char hex[9];
-  std::snprintf(hex, sizeof hex, "%08x",
-                static_cast<unsigned>(Crc32(quiz::WriteExerciseText(exercise))));
+  std::snprintf(
+      hex, sizeof hex, "%08x",
+      static_cast<unsigned>(Crc32(quiz::WriteExerciseText(exercise))));
   return Cat({"trovanel-", hex});
 }
 
 // The exercise's mastery score when it is a sound one, else empty.
 std::string_view MasteryScore(const quiz::Exercise& exercise) {
-  return quiz::IsMasteryScore(exercise.mastery_score)
-             ? std::string_view(exercise.mastery_score)
-             : std::string_view();
+  if (!quiz::IsMasteryScore(exercise.mastery_score)) return {};
+  return exercise.mastery_score;
 }
 
 }  // namespace
@@ -41,10 +41,9 @@ std::string ScormManifest(const quiz::Exercise& exercise) {
           ? ""
           : Cat({"        <adlcp:masteryscore>", MasteryScore(exercise),
                  "</adlcp:masteryscore>\n"});
-  return Cat(
-      {R"(<?xml version="1.0" encoding="UTF-8"?>
+  return Cat({R"(<?xml version="1.0" encoding="UTF-8"?>
 <manifest identifier=")",
-       Identifier(exercise), R"(" version="1.0"
+              Identifier(exercise), R"(" version="1.0"
     xmlns="http://www.imsproject.org/xsd/imscp_rootv1p1p2"
     xmlns:adlcp="http://www.adlnet.org/xsd/adlcp_rootv1p2">
   <metadata>
@@ -54,17 +53,17 @@ std::string ScormManifest(const quiz::Exercise& exercise) {
   <organizations default="exercise">
     <organization identifier="exercise">
       <title>)",
-       title, R"(</title>
+              title, R"(</title>
       <item identifier="item" identifierref="page">
         <title>)",
-       title, "</title>\n", mastery, R"(      </item>
+              title, "</title>\n", mastery, R"(      </item>
     </organization>
   </organizations>
   <resources>
     <resource identifier="page" type="webcontent" adlcp:scormtype="sco" href=")",
-       kPage, R"(">
+              kPage, R"(">
       <file href=")",
-       kPage, R"("/>
+              kPage, R"("/>
     </resource>
   </resources>
 </manifest>
@@ -74,11 +73,10 @@ std::string ScormManifest(const quiz::Exercise& exercise) {
 std::string ScormPackage(const forms::FormDescription& layout,
                          const quiz::Exercise& exercise,
                          std::string_view packed_module) {
-  const std::string layer =
-      Cat({forms::web::kPlatformLayer,
-           "startPlatformLayer(window,{masteryScore:",
-           MasteryScore(exercise).empty() ? "null" : MasteryScore(exercise),
-           "});"});
+  const std::string layer = Cat(
+      {forms::web::kPlatformLayer, "startPlatformLayer(window,{masteryScore:",
+       MasteryScore(exercise).empty() ? "null" : MasteryScore(exercise),
+       "});"});
   const std::string manifest = ScormManifest(exercise);
   const std::string page = OneFilePage(layout, exercise, packed_module, layer);
   const std::array<ZipEntry, 2> entries = {

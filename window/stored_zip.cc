@@ -5,7 +5,7 @@
 namespace trovanel {
 namespace {
 
-constexpr uint16_t kVersion = 10;      // 1.0: stored entries
+constexpr uint16_t kVersion = 10;  // 1.0: stored entries
 constexpr uint16_t kUtf8Names = 0x0800;
 constexpr uint16_t kDosDate = (0 << 9) | (1 << 5) | 1;  // 1980-01-01
 
