@@ -29,6 +29,9 @@ struct Exercise {
   // The language of the texts, a tag such as "bg" or "en", for a page to
   // announce.
   std::string language;
+  // The score out of 100 that passes ("80"), or empty: a learning platform
+  // then hears only whether the exercise is completed.
+  std::string mastery_score = {};
 
   bool operator==(const Exercise&) const = default;
 };

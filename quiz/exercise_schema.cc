@@ -85,6 +85,20 @@ constexpr std::array kTexts = {
                         "(empty: told from their letters)"},
               .fits = IsLanguageTag,
               .unfit = "трябва да е код на език, например „bg“ или „en“"},
+    // Left out, a learning platform is told "completed" instead of "passed"
+    // or "failed".
+    TextField{.key = "mastery-score",
+              .member = &Exercise::mastery_score,
+              .max_chars = 3,
+              .multi_line = false,
+              .optional = true,
+              .default_text = "",
+              .label = {"Точки за успех в учебна платформа: от 0 до 100 "
+                        "(празно: без оценка)",
+                        "Score to pass in a learning platform: 0 to 100 "
+                        "(empty: none)"},
+              .fits = IsMasteryScore,
+              .unfit = "трябва да е цяло число от 0 до 100, например „80“"},
 };
 
 }  // namespace
@@ -111,6 +125,15 @@ bool IsLanguageTag(std::string_view tag) {
     if (end == tag.size()) return true;
     tag.remove_prefix(end + 1);
   }
+}
+
+bool IsMasteryScore(std::string_view score) {
+  if (score.empty() || score.size() > 3 || (score[0] == '0' && score != "0") ||
+      !std::all_of(score.begin(), score.end(),
+                   [](char c) { return c >= '0' && c <= '9'; })) {
+    return false;
+  }
+  return std::stoi(std::string(score)) <= 100;
 }
 
 }  // namespace quiz

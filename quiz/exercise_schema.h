@@ -86,6 +86,10 @@ inline constexpr RowTable kDescriptionTable = {
 // letters or digits after hyphens ("bg", "en", "de-AT").
 bool IsLanguageTag(std::string_view tag);
 
+// A share a pupil must reach, as written: "0" to "100", no sign or leading
+// zero.
+bool IsMasteryScore(std::string_view score);
+
 }  // namespace quiz
 
 #endif  // TROVANEL_QUIZ_EXERCISE_SCHEMA_H_

@@ -8,16 +8,27 @@ using forms::Variant;
 
 void QuizController::Form_Load() { ResetQuiz(); }
 
+// The key lists' clicks are the check's own nested runs: only the pupil's
+// choices are told.
 void QuizController::List1_Click(int16_t index) {
-  if (index == kDescriptionList) {
-    selected_description_ = view_.CurrentRow(kDescriptionList);
+  if (index != kDescriptionList) {
+    CheckAnswer();
+    return;
   }
-  CheckAnswer();
+  selected_description_ = view_.CurrentRow(kDescriptionList);
+  Tell(CheckAnswer());
 }
 
 void QuizController::Option1_Click(int16_t index) {
   selected_gait_ = Variant::Integer(index);
-  CheckAnswer();
+  Tell(CheckAnswer());
+}
+
+void QuizController::Tell(Verdict verdict) const {
+  if (!on_check_) return;
+  on_check_(forms::VariantToI2(selected_gait_),
+            selected_description_ < 0 ? int16_t{-1} : selected_description_,
+            verdict);
 }
 
 void QuizController::ResetQuiz() {
@@ -34,14 +45,14 @@ void QuizController::ResetQuiz() {
 // which run this check again from inside SetCurrentRow; those nested runs
 // see the same choices and rows, so they end within two levels and all set
 // the same message.
-void QuizController::CheckAnswer() {
+QuizController::Verdict QuizController::CheckAnswer() {
   const Variant zero = Variant::Integer(0);
   const Variant missing = forms::VariantOr(
       forms::VariantLess(selected_gait_, zero),
       forms::VariantLess(Variant::Integer(selected_description_), zero));
   if (forms::VariantIsTrue(missing)) {
     view_.SetMessage(exercise_.missing_choice_message);
-    return;
+    return Verdict::kMissing;
   }
 
   const int16_t gait = forms::VariantToI2(selected_gait_);
@@ -53,9 +64,9 @@ void QuizController::CheckAnswer() {
   view_.SetCurrentRow(kGaitKeyList, gait);
   view_.SetCurrentRow(kDescriptionKeyList, selected_description_);
 
-  view_.SetMessage(forms::VariantEqualsDouble(description_key, gait_key)
-                       ? exercise_.correct_message
-                       : exercise_.wrong_message);
+  const bool right = forms::VariantEqualsDouble(description_key, gait_key);
+  view_.SetMessage(right ? exercise_.correct_message : exercise_.wrong_message);
+  return right ? Verdict::kRight : Verdict::kWrong;
 }
 
 }  // namespace quiz

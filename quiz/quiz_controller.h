@@ -2,6 +2,8 @@
 #define TROVANEL_QUIZ_QUIZ_CONTROLLER_H_
 
 #include <cstdint>
+#include <functional>
+#include <utility>
 
 #include "forms/core/variant.h"
 #include "quiz/exercise.h"
@@ -14,6 +16,12 @@ namespace quiz {
 // the view's hidden lists at every check, never kept here.
 class QuizController {
  public:
+  enum class Verdict { kMissing = 0, kRight = 1, kWrong = 2 };
+  // Told after each check the pupil's choice set off, with the option and
+  // the description row then chosen (-1 for none).
+  using CheckObserver =
+      std::function<void(int16_t option, int16_t row, Verdict verdict)>;
+
   // The exercise must outlive the controller.
   explicit QuizController(QuizView& view,
                           const Exercise& exercise = BuiltInExercise())
@@ -23,14 +31,18 @@ class QuizController {
   void List1_Click(int16_t index);
   void Option1_Click(int16_t index);
 
+  void OnCheck(CheckObserver observer) { on_check_ = std::move(observer); }
+
  private:
   void ResetQuiz();
-  void CheckAnswer();
+  Verdict CheckAnswer();
+  void Tell(Verdict verdict) const;
 
   QuizView& view_;
   const Exercise& exercise_;
   forms::Variant selected_gait_ = forms::Variant::Integer(-1);
   int16_t selected_description_ = -2;
+  CheckObserver on_check_;
 };
 
 }  // namespace quiz

@@ -30,8 +30,9 @@ packages=(
   wine32:i386
   # The Debian package and its test in a clean root.
   lintian mmdebstrap zstd
-  # The web page, its unit tests on the wasm build, the browser that tests it.
-  emscripten googletest chromium
+  # The web page, its unit tests on the wasm build, the browser that tests it;
+  # xmllint reads the manifest of the learning platform's package.
+  emscripten googletest chromium libxml2-utils
 )
 # Node.js and npm: the machine's own when it has them, else Debian's.
 command -v node >/dev/null || packages+=(nodejs)

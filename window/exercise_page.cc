@@ -36,7 +36,8 @@ std::string ExercisePage(const forms::FormDescription& layout,
                                  .module = wrapper.module,
                                  .icon = wrapper.icon,
                                  .packed_module = wrapper.packed_module,
-                                 .data = data});
+                                 .data = data,
+                                 .extra_script = wrapper.extra_script});
 }
 
 }  // namespace trovanel

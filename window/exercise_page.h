@@ -17,6 +17,9 @@ struct PageWrapper {
   std::string_view module = {};
   std::string_view packed_module = {};
   std::string_view icon = {};
+  // A script of the wrapper's beside the form, run before the module: a
+  // learning platform's layer.
+  std::string_view extra_script = {};
 };
 
 // The page of an exercise laid out by `layout`, the one page every wrapper

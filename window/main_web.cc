@@ -24,7 +24,7 @@ EM_JS(int, TrovanelLoadsExerciseModule, (), {
   if (!new URLSearchParams(location.search).has('exercise')) return 0;
   const script = document.createElement('script');
   script.src = 'trovanel-exercise.js';
-  script.onload = () => TrovanelExercise();
+  script.onload = () = > TrovanelExercise();
   document.head.appendChild(script);
   return 1;
 });
@@ -40,6 +40,17 @@ EM_JS(char*, TrovanelElementText, (const char* id), {
 EM_JS(char*, TrovanelPageIcon, (), {
   const link = document.querySelector('link[rel=icon]');
   return allocateUTF8(link ? link.href : 'data:,');
+});
+
+// Each check the pupil set off, as an event on the form that a page's own
+// scripts may follow: detail {option, row, verdict}, -1 for nothing chosen,
+// verdict 0 for a missing choice, 1 right, 2 wrong.
+EM_JS(void, TrovanelTellCheck, (int option, int row, int verdict), {
+  const form = document.querySelector('main.form');
+  if (form) {
+    form.dispatchEvent(
+        new CustomEvent('trovanel-check', {detail : {option, row, verdict}}));
+  }
 });
 
 // Shows the exercise the page carries in the form the page holds. Runs at
@@ -60,10 +71,13 @@ extern "C" EMSCRIPTEN_KEEPALIVE int TrovanelShowPageExercise() {
   static std::unique_ptr<trovanel::ExerciseLayout> layout;
   static std::unique_ptr<trovanel::TrovanelApp> app;
   auto next_exercise = std::make_unique<quiz::Exercise>(std::move(*read));
-  auto next_layout =
-      std::make_unique<trovanel::ExerciseLayout>(*next_exercise);
+  auto next_layout = std::make_unique<trovanel::ExerciseLayout>(*next_exercise);
   auto next_app = std::make_unique<trovanel::TrovanelApp>(
       next_layout->description(), *next_exercise);
+  next_app->OnCheck(
+      [](int16_t option, int16_t row, quiz::QuizController::Verdict verdict) {
+        TrovanelTellCheck(option, row, static_cast<int>(verdict));
+      });
   const std::unique_ptr<char, void (*)(void*)> icon(TrovanelPageIcon(),
                                                     &std::free);
   const int status = forms::web::RunForm(next_app->form(), icon.get());

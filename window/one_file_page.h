@@ -13,9 +13,11 @@ namespace trovanel {
 // `packed_module` (the page's module with its WebAssembly, packed into
 // base64 text by the build) and the icon inlined. Written by trovanel-page
 // and by the editor, whose preview shows the same page.
+// `extra_script` goes beside the form, before the module.
 std::string OneFilePage(const forms::FormDescription& layout,
                         const quiz::Exercise& exercise,
-                        std::string_view packed_module);
+                        std::string_view packed_module,
+                        std::string_view extra_script = {});
 
 }  // namespace trovanel
 

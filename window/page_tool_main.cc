@@ -3,6 +3,7 @@
 //   trovanel-page FILE.trovanel -o PAGE.html [--module ONE_FILE_MODULE.pack]
 // The input may also be a GIFT question (.gift), and the output, by its
 // extension, a GIFT question or an exercise file (.trovanel) instead.
+// An output ending in .zip is the page in a package for a learning platform.
 // The markup is written from the exercise's layout, as the built-in page's
 // is; the module (its script and WebAssembly, packed into base64 text by the
 // build) is inlined and reads the exercise from the page. Without --module it
@@ -23,6 +24,7 @@
 #include "quiz/exercise_formats.h"
 #include "window/one_file_page.h"
 #include "window/opened_exercise.h"
+#include "window/scorm_package.h"
 
 namespace {
 
@@ -94,6 +96,15 @@ std::optional<int> WriteByExtension(const quiz::Exercise& exercise,
   return 1;
 }
 
+// What goes into `out_file`: the page, or for a .zip the platform's package.
+std::string Output(const trovanel::OpenedExercise& opened,
+                   const std::string& module, std::string_view out_file) {
+  if (out_file.ends_with(".zip")) {
+    return trovanel::ScormPackage(opened.layout(), opened.exercise(), module);
+  }
+  return trovanel::OneFilePage(opened.layout(), opened.exercise(), module);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -115,8 +126,8 @@ int main(int argc, char** argv) {
   }
   if (exercise_file == nullptr || out_file == nullptr) {
     std::fprintf(stderr,
-                 "usage: %s FILE.trovanel|FILE.gift -o PAGE.html|FILE.gift|"
-                 "FILE.trovanel [--module MODULE.pack]\n",
+                 "usage: %s FILE.trovanel|FILE.gift -o PAGE.html|PACKAGE.zip|"
+                 "FILE.gift|FILE.trovanel [--module MODULE.pack]\n",
                  argv[0]);
     return 2;
   }
@@ -137,9 +148,7 @@ int main(int argc, char** argv) {
                  module_file);
     return 1;
   }
-  const std::string page =
-      trovanel::OneFilePage(opened.layout(), opened.exercise(), *module);
-  if (!WriteFile(out_file, page)) {
+  if (!WriteFile(out_file, Output(opened, *module, out_file))) {
     std::fprintf(stderr, "%s: cannot write %s\n", argv[0], out_file);
     return 1;
   }

@@ -1,6 +1,8 @@
 #ifndef TROVANEL_WINDOW_TROVANEL_APP_H_
 #define TROVANEL_WINDOW_TROVANEL_APP_H_
 
+#include <utility>
+
 #include "forms/core/form.h"
 #include "forms/core/form_description.h"
 #include "quiz/quiz_controller.h"
@@ -22,6 +24,9 @@ class TrovanelApp {
 
   forms::Form& form() { return form_; }
   const quiz::QuizController& controller() const { return controller_; }
+  void OnCheck(quiz::QuizController::CheckObserver observer) {
+    controller_.OnCheck(std::move(observer));
+  }
 
   // Raises the load event: Form_Load runs ResetQuiz.
   void Load() { form_.Load(); }

@@ -24,6 +24,11 @@ extern const std::string_view kPackedModuleStarter;
 // whatever fails before the module has bound to the form.
 extern const std::string_view kPageAlert;
 
+// platform_layer.js: defines startPlatformLayer(win, settings), which reports
+// the pupil's checks to a learning platform the page was started in, and
+// FirstTries, the score it reports.
+extern const std::string_view kPlatformLayer;
+
 }  // namespace forms::web
 
 #endif  // TROVANEL_FORMS_WEB_EMBEDDED_TEXTS_H_

@@ -178,6 +178,9 @@ std::string PageMarkup(const Form& form, const PageFiles& files) {
     html += Cat({R"(<script type="text/plain")", Attribute("id", kPageDataId),
                  ">", files.data, "</script>\n"});
   }
+  if (!files.extra_script.empty()) {
+    html += Cat({"<script>", files.extra_script, "</script>\n"});
+  }
   if (!files.packed_module.empty()) {
     html += Cat({kPackedModule, files.packed_module, "</script>\n<script>",
                  kPageAlert, kTellFailures, kPackedModuleStarter,

@@ -31,6 +31,8 @@ struct PageFiles {
   // module to read from the element kPageDataId (it must not contain "<").
   std::string_view packed_module = {};
   std::string_view data = {};
+  // A script of the page's own beside the form (none for most pages).
+  std::string_view extra_script = {};
 };
 
 inline constexpr const char* kPageDataId = "page-data";

@@ -165,6 +165,10 @@ TEST(ExerciseFileTest, EachFaultIsNamedWhereItIs) {
        "„language“ трябва да е код на език", "language"},
       {"language = \"english\"\n" + std::string(kSmall), 1, 12,
        "„language“ трябва да е код на език", "language"},
+      {"mastery-score = \"101\"\n" + std::string(kSmall), 1, 17,
+       "„mastery-score“ трябва да е цяло число от 0 до 100", "mastery-score"},
+      {"mastery-score = \"08\"\n" + std::string(kSmall), 1, 17,
+       "„mastery-score“ трябва да е цяло число", "mastery-score"},
   };
   for (const BadFile& bad : cases) {
     const ExerciseError error = ErrorOf(ParseExercise(bad.text, "урок.trovanel"));
@@ -182,10 +186,12 @@ TEST(ExerciseFileTest, EachFaultIsNamedWhereItIs) {
 
 // `chars` characters that follow the text's own rule, if it has one.
 std::string Filler(const TextField& field, size_t chars) {
-  if (field.fits == nullptr) return Repeated("я", chars);
   std::string tag = chars % 2 == 0 ? "ab" : "abc";
   while (tag.size() < chars) tag += "-x";
-  return tag;
+  for (const std::string& text : {Repeated("я", chars), tag}) {
+    if (field.fits == nullptr || field.fits(text)) return text;
+  }
+  return "1" + std::string(chars - 1, '0');  // a score: "100"
 }
 
 TEST(ExerciseFileTest, EveryTextMayBeAsLongAsItsLimitAndNoLonger) {
@@ -264,6 +270,7 @@ TEST(ExerciseFileWriterTest, WritesTheFilesOwnNamesAndALanguageGiven) {
             (std::vector<std::string>{"gas", "solid", "plasma", "liquid"}));
   EXPECT_EQ(given.language, "");
   exercise.language = "en-GB";
+  exercise.mastery_score = "100";
   FileWording again;
   EXPECT_EQ(Loaded(WriteExerciseFile(exercise, given.description_names), &again),
             exercise);

@@ -1,4 +1,5 @@
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "forms/core/form.h"
@@ -104,6 +105,23 @@ TEST_F(ReentryTest, NestingNeverGoesDeeperThanTwoRunsBelowTheOuter) {
     }
   }
   EXPECT_GE(runs, 5u);
+}
+
+// However deep a check nests, a learning platform hears each of the
+// pupil's choices once, with the verdict the message box shows.
+TEST_F(ReentryTest, EachChoiceIsToldOnceWithItsVerdict) {
+  using Verdict = quiz::QuizController::Verdict;
+  std::vector<std::tuple<int, int, Verdict>> told;
+  controller_.OnCheck([&](int16_t option, int16_t row, Verdict verdict) {
+    told.emplace_back(option, row, verdict);
+  });
+  form_.UserSelectsRow(List(kDescriptionList), 1);
+  form_.UserChoosesOption(Option(3));
+  form_.UserChoosesOption(Option(0));
+  EXPECT_EQ(told, (std::vector<std::tuple<int, int, Verdict>>{
+                      {-1, 1, Verdict::kMissing},
+                      {3, 1, Verdict::kRight},
+                      {0, 1, Verdict::kWrong}}));
 }
 
 }  // namespace

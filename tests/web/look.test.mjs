@@ -26,26 +26,42 @@ test('the page at start and after one answer looks as reviewed', async () => {
   await context.close();
 });
 
-// Each opened from disk at the size of its form, answered as the Linux
-// driver answers it: option 2 (or the last), the rows at a tenth and at three
+// Opened from disk at the size of its form, answered as the Linux driver
+// answers it: option 2 (or the last), the rows at a tenth and at three
 // tenths of the list, the next option.
+async function expectExampleLooks(file, name, options, rows) {
+  const { page, context } = await openPage(session.browser, pathToFileURL(file).href,
+                                           { width: 1024, height: 720 });
+  const form = await page.locator('.form').boundingBox();
+  await page.setViewportSize({ width: Math.ceil(form.width), height: Math.ceil(form.height) });
+  await expectLook(page, `${name}-start`);
+  const driver = new PageDriver(page);
+  const first = Math.min(2, options - 1);
+  await driver.clickOption(first);
+  await driver.clickRow(0);
+  await driver.clickRow(Math.floor(rows * 3 / 10));
+  await driver.clickOption((first + 1) % options);
+  await expectLook(page, `${name}-answered`);
+  await context.close();
+}
+
+const kExamples = [['states-of-water', 3, 4], ['cell-organelles', 8, 8]];
+
 test('the example exercises\' one-file pages look as reviewed', async () => {
   const folder = mkdtempSync(join(tmpdir(), 'trovanel-look-'));
-  for (const [name, options, rows] of [['states-of-water', 3, 4], ['cell-organelles', 8, 8]]) {
+  for (const [name, options, rows] of kExamples) {
     const file = join(folder, `${name}.html`);
     execFileSync(kPageTool, [join(kRoot, 'exercises', `${name}.trovanel`), '-o', file]);
-    const { page, context } = await openPage(session.browser, pathToFileURL(file).href,
-                                             { width: 1024, height: 720 });
-    const form = await page.locator('.form').boundingBox();
-    await page.setViewportSize({ width: Math.ceil(form.width), height: Math.ceil(form.height) });
-    await expectLook(page, `${name}-start`);
-    const driver = new PageDriver(page);
-    const first = Math.min(2, options - 1);
-    await driver.clickOption(first);
-    await driver.clickRow(0);
-    await driver.clickRow(Math.floor(rows * 3 / 10));
-    await driver.clickOption((first + 1) % options);
-    await expectLook(page, `${name}-answered`);
-    await context.close();
+    await expectExampleLooks(file, name, options, rows);
   }
+});
+
+// Opened without a learning platform, the package's page is the one-file page.
+test('the page of a learning platform\'s package looks as the one-file page', async () => {
+  const folder = mkdtempSync(join(tmpdir(), 'trovanel-look-'));
+  const [name, options, rows] = kExamples[0];
+  const zip = join(folder, `${name}.zip`);
+  execFileSync(kPageTool, [join(kRoot, 'exercises', `${name}.trovanel`), '-o', zip]);
+  execFileSync('python3', ['-m', 'zipfile', '-e', zip, folder]);
+  await expectExampleLooks(join(folder, 'index.html'), name, options, rows);
 });
