@@ -24,7 +24,7 @@ EM_JS(int, TrovanelLoadsExerciseModule, (), {
   if (!new URLSearchParams(location.search).has('exercise')) return 0;
   const script = document.createElement('script');
   script.src = 'trovanel-exercise.js';
-  script.onload = () = > TrovanelExercise();
+  script.onload = () => TrovanelExercise();
   document.head.appendChild(script);
   return 1;
 });
@@ -49,7 +49,7 @@ EM_JS(void, TrovanelTellCheck, (int option, int row, int verdict), {
   const form = document.querySelector('main.form');
   if (form) {
     form.dispatchEvent(
-        new CustomEvent('trovanel-check', {detail : {option, row, verdict}}));
+        new CustomEvent('trovanel-check', {detail: {option, row, verdict}}));
   }
 });
 
