@@ -15,8 +15,7 @@ namespace quiz {
 class QuizController {
  public:
   // The exercise must outlive the controller.
-  explicit QuizController(QuizView& view,
-                          const Exercise& exercise = BuiltInExercise())
+  QuizController(QuizView& view, const Exercise& exercise)
       : view_(view), exercise_(exercise) {}
 
   void Form_Load();

@@ -7,7 +7,8 @@
 #include <string>
 
 #include "forms/web/page_markup.h"
-#include "quiz/quiz_content.h"
+#include "quiz/built_in_exercise.h"
+#include "window/built_in_layout.h"
 #include "window/trovanel_app.h"
 
 int main(int argc, char** argv) {
@@ -15,14 +16,14 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: %s OUT.html SCRIPT MODULE ICON\n", argv[0]);
     return 2;
   }
-  trovanel::TrovanelApp app;
+  trovanel::TrovanelApp app(trovanel::BuiltInLayout(), quiz::BuiltInExercise());
   app.Load();  // the page opens in the state the window opens in
-  std::string page =
-      forms::web::PageMarkup(app.form(), {.language = "bg",
-                                          .description = quiz::kPageDescription,
-                                          .script = argv[2],
-                                          .module = argv[3],
-                                          .icon = argv[4]});
+  std::string page = forms::web::PageMarkup(
+      app.form(), {.language = "bg",
+                   .description = quiz::Summary(quiz::BuiltInExercise()),
+                   .script = argv[2],
+                   .module = argv[3],
+                   .icon = argv[4]});
   std::ofstream out(argv[1], std::ios::binary);
   out << page;
   out.close();

@@ -23,7 +23,9 @@
 
 namespace {
 
-std::optional<std::string> ReadFile(const char* path) {
+// The module is read whole, however long; the exercise as the programs read
+// theirs.
+std::optional<std::string> ReadModule(const char* path) {
   std::ifstream in(path, std::ios::binary);
   if (!in) return std::nullopt;
   std::string bytes(std::istreambuf_iterator<char>(in), {});
@@ -73,17 +75,19 @@ int main(int argc, char** argv) {
     }
   }
   if (exercise_file == nullptr || out_file == nullptr) {
-    std::fprintf(stderr,
-                 "usage: %s FILE.trovanel -o PAGE.html [--module MODULE.pack]\n",
-                 argv[0]);
+    std::fprintf(
+        stderr, "usage: %s FILE.trovanel -o PAGE.html [--module MODULE.pack]\n",
+        argv[0]);
     return 2;
   }
-  const trovanel::OpenedExercise opened(ReadFile(exercise_file), exercise_file);
+  const trovanel::OpenedExercise opened(
+      trovanel::ReadExerciseFile(std::fopen(exercise_file, "rb")),
+      exercise_file);
   if (!opened.ok()) {
     std::fprintf(stderr, "%s\n", opened.error().c_str());
     return 1;
   }
-  const std::optional<std::string> module = ReadFile(module_file);
+  const std::optional<std::string> module = ReadModule(module_file);
   if (!module || !IsPackedModule(*module)) {
     std::fprintf(stderr, "%s: cannot read the page's module %s\n", argv[0],
                  module_file);

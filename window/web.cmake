@@ -8,7 +8,7 @@ if(NOT TROVANEL_PAGE_TOOL)
 endif()
 
 add_executable(trovanel main_web.cc)
-target_link_libraries(trovanel PRIVATE trovanel_window forms_web)
+target_link_libraries(trovanel PRIVATE trovanel_built_in forms_web)
 target_compile_definitions(trovanel PRIVATE
                            TROVANEL_PAGE_ICON="${TROVANEL_PAGE_ICON}")
 set_target_properties(trovanel PROPERTIES SUFFIX .js
