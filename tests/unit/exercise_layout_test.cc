@@ -1,8 +1,8 @@
 #include "window/exercise_layout.h"
 
+#include <algorithm>
 #include <string>
 #include <tuple>
-#include <vector>
 
 #include "forms/core/form.h"
 #include "forms/core/geometry.h"
@@ -23,7 +23,7 @@ using forms::ControlRect;
 using forms::Rect;
 
 // The horse keeps the table's places, sizes, kinds and colours, control by
-// control, and gets its texts on them; the motto stays the table's.
+// control, and gets its texts on them.
 TEST(ExerciseLayoutTest, TheBuiltInExerciseGivesTheTableUnchanged) {
   const quiz::Exercise& horse = quiz::BuiltInExercise();
   const ExerciseLayout layout(horse);
@@ -44,27 +44,14 @@ TEST(ExerciseLayoutTest, TheBuiltInExerciseGivesTheTableUnchanged) {
         << t.array << t.member;
   }
 
-  const auto text = [&form](std::string_view array, int16_t member) {
-    return trovanel_test::FindDescription(form, array, member).caption;
-  };
-  const auto rows = [&form](int16_t list) {
-    const auto& found = trovanel_test::FindDescription(form, kListArray, list);
-    return std::vector<std::string>(found.rows.begin(), found.rows.end());
-  };
+  // The pictures show the texts; here the hidden ones: the file's keys, and
+  // the motto, which is the table's.
+  using trovanel_test::FindDescription;
   EXPECT_EQ(form.title, horse.window_title);
-  for (int16_t option = 0; option < 5; ++option) {
-    EXPECT_EQ(text(kOptionArray, option), horse.options[option]);
-  }
-  EXPECT_EQ(text(kFrameName, forms::kNoMember), horse.frame_caption);
-  EXPECT_EQ(text(kLabelArray, 0), horse.title_caption);
-  EXPECT_EQ(text(kLabelArray, 1), horse.list_heading);
-  EXPECT_EQ(text(kTextArray, kMessageBox), horse.start_text);
-  EXPECT_EQ(
-      text(kTextArray, kMottoBox),
-      trovanel_test::FindDescription(table, kTextArray, kMottoBox).caption);
-  EXPECT_EQ(rows(kDescriptionList), horse.descriptions);
-  EXPECT_EQ(rows(kGaitKeyList), horse.option_keys);
-  EXPECT_EQ(rows(kDescriptionKeyList), horse.description_keys);
+  EXPECT_TRUE(std::ranges::equal(
+      FindDescription(form, kListArray, kGaitKeyList).rows, horse.option_keys));
+  EXPECT_EQ(FindDescription(form, kTextArray, kMottoBox).caption,
+            FindDescription(table, kTextArray, kMottoBox).caption);
 }
 
 // An exercise of `pairs` options and as many descriptions, with texts of
