@@ -15,7 +15,7 @@ EM_JS(int, TrovanelLoadsExerciseModule, (), {
   if (!new URLSearchParams(location.search).has('exercise')) return 0;
   const script = document.createElement('script');
   script.src = 'trovanel-exercise.js';
-  script.onload = () = > TrovanelExercise();
+  script.onload = () => TrovanelExercise();
   document.head.appendChild(script);
   return 1;
 });
