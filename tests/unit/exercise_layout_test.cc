@@ -48,8 +48,9 @@ TEST(ExerciseLayoutTest, TheBuiltInExerciseGivesTheTableUnchanged) {
   // the motto, which is the table's.
   using trovanel_test::FindDescription;
   EXPECT_EQ(form.title, horse.window_title);
-  EXPECT_TRUE(std::ranges::equal(
-      FindDescription(form, kListArray, kGaitKeyList).rows, horse.option_keys));
+  const auto& keys = FindDescription(form, kListArray, kGaitKeyList).rows;
+  EXPECT_TRUE(std::equal(keys.begin(), keys.end(), horse.option_keys.begin(),
+                         horse.option_keys.end()));
   EXPECT_EQ(FindDescription(form, kTextArray, kMottoBox).caption,
             FindDescription(table, kTextArray, kMottoBox).caption);
 }
