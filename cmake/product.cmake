@@ -5,9 +5,17 @@ if(PROJECT_VERSION_MINOR LESS 10)
 else()
   set(TROVANEL_SHOWN_VERSION "${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}")
 endif()
-# The address the window title starts with (quiz_content.cc), and the
-# publisher's: reserved names of two different hosts.
-set(TROVANEL_TITLE_ADDRESS "www.trovanel.example")
+# The address the built-in exercise's window title starts with, as its file
+# has it, and the publisher's: reserved names of two different hosts.
+set(built_in_file ${PROJECT_SOURCE_DIR}/exercises/horse-gaits.trovanel)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${built_in_file})
+file(STRINGS ${built_in_file} title_line REGEX "^window-title = \"[^ ]+ ")
+string(REGEX REPLACE "^window-title = \"([^ ]+) .*" "\\1"
+       TROVANEL_TITLE_ADDRESS "${title_line}")
+if(NOT TROVANEL_TITLE_ADDRESS MATCHES "^[a-z0-9.-]+\\.example$")
+  message(FATAL_ERROR "${built_in_file}: no reserved address starts the "
+                      "window title (${title_line})")
+endif()
 set(TROVANEL_PUBLISHER_ADDRESS "https://school.trovanel.example/")
 set(TROVANEL_HOMEPAGE "https://www.trovanel.example/")
 set(TROVANEL_MAINTAINER

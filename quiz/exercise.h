@@ -36,9 +36,6 @@ struct Exercise {
   bool operator==(const Exercise&) const = default;
 };
 
-// The exercise compiled in (quiz_content.h), shown when no file is given.
-const Exercise& BuiltInExercise();
-
 // The description that is right for `option`, or -1.
 int RightDescription(const Exercise& exercise, size_t option);
 

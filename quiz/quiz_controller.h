@@ -23,8 +23,7 @@ class QuizController {
       std::function<void(int16_t option, int16_t row, Verdict verdict)>;
 
   // The exercise must outlive the controller.
-  explicit QuizController(QuizView& view,
-                          const Exercise& exercise = BuiltInExercise())
+  QuizController(QuizView& view, const Exercise& exercise)
       : view_(view), exercise_(exercise) {}
 
   void Form_Load();

@@ -14,13 +14,15 @@ namespace trovanel {
 inline constexpr int kMaxWindowWidth = 1024;
 inline constexpr int kMaxWindowHeight = 720;
 
-// The Trovanel window for any exercise, derived from the layout table by one
-// rule: the group grows by one option's step for each option past five (or
+// The Trovanel window for an exercise, the built-in one too: the layout
+// table with the exercise's texts on its controls (title, captions, options,
+// the list's rows, the hidden key rows, the start text), fitted by one rule:
+// the group grows by one option's step for each option past five (or
 // shrinks for fewer), the list by one row for each description, what lies
 // below them moves down by as much, and the columns widen until the longest
 // option and description (and the captions) fit in the form's font. For the
-// built-in exercise this gives the table unchanged. The exercise must
-// outlive the layout, which points into its texts.
+// horse the places are the table's own. The exercise must outlive the
+// layout, which points into its texts.
 class ExerciseLayout {
  public:
   explicit ExerciseLayout(const quiz::Exercise& exercise);

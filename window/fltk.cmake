@@ -1,9 +1,8 @@
 # The Linux program: build/trovanel, and where `cmake --install` puts it.
 include(GNUInstallDirs)
 
-add_executable(trovanel main_linux.cc)
-target_link_libraries(trovanel PRIVATE trovanel_window trovanel_opened_exercise
-                      forms_fltk)
+add_executable(trovanel main_fltk.cc)
+target_link_libraries(trovanel PRIVATE trovanel_program_shell forms_fltk)
 # Loaded at run time when a screen reader may be listening.
 add_dependencies(trovanel trovanel_accessibility)
 # The icon is compiled in from its one source picture.

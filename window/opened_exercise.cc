@@ -4,6 +4,13 @@
 
 namespace trovanel {
 
+std::optional<std::string> ReadExerciseFile(std::FILE* opened) {
+  if (opened == nullptr) return std::nullopt;
+  std::optional<std::string> bytes = quiz::ReadWholeFile(opened);
+  std::fclose(opened);
+  return bytes;
+}
+
 OpenedExercise::OpenedExercise(const std::optional<std::string>& bytes,
                                std::string_view file_name) {
   if (!bytes) {

@@ -1,6 +1,7 @@
 #ifndef TROVANEL_WINDOW_OPENED_EXERCISE_H_
 #define TROVANEL_WINDOW_OPENED_EXERCISE_H_
 
+#include <cstdio>
 #include <memory>
 #include <optional>
 #include <string>
@@ -16,6 +17,11 @@ namespace trovanel {
 // The caption of the dialog that tells why a file cannot be shown.
 inline constexpr const char* kBadExerciseTitle =
     "Упражнението не може да се отвори";
+
+// The bytes of an exercise file the caller opened for reading (null when it
+// could not), which it closes: nothing when it cannot be read or is longer
+// than any exercise (quiz::ReadWholeFile).
+std::optional<std::string> ReadExerciseFile(std::FILE* opened);
 
 // An exercise file given on the command line: its content and window, or
 // the one line that says why it cannot be shown ("FILE:LINE:COLUMN: ...").

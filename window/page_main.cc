@@ -7,8 +7,8 @@
 #include <fstream>
 #include <string>
 
-#include "quiz/exercise.h"
-#include "window/exercise_layout.h"
+#include "quiz/built_in_exercise.h"
+#include "window/built_in_layout.h"
 #include "window/exercise_page.h"
 
 int main(int argc, char** argv) {
@@ -16,10 +16,8 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: %s OUT.html SCRIPT MODULE ICON\n", argv[0]);
     return 2;
   }
-  // Laid out by the rule the module follows when it reads the exercise.
-  const trovanel::ExerciseLayout layout(quiz::BuiltInExercise());
   const std::string page = trovanel::ExercisePage(
-      layout.description(), quiz::BuiltInExercise(),
+      trovanel::BuiltInLayout(), quiz::BuiltInExercise(),
       {.script = argv[2], .module = argv[3], .icon = argv[4]});
   std::ofstream out(argv[1], std::ios::binary);
   out << page;

@@ -28,7 +28,9 @@
 
 namespace {
 
-std::optional<std::string> ReadFile(const char* path) {
+// The module is read whole, however long; the exercise as the programs read
+// theirs.
+std::optional<std::string> ReadModule(const char* path) {
   std::ifstream in(path, std::ios::binary);
   if (!in) return std::nullopt;
   std::string bytes(std::istreambuf_iterator<char>(in), {});
@@ -131,7 +133,8 @@ int main(int argc, char** argv) {
                  argv[0]);
     return 2;
   }
-  std::optional<std::string> input = ReadFile(exercise_file);
+  std::optional<std::string> input =
+      trovanel::ReadExerciseFile(std::fopen(exercise_file, "rb"));
   if (!ReadAsExerciseFile(input, exercise_file)) return 1;
   const trovanel::OpenedExercise opened(input, exercise_file);
   if (!opened.ok()) {
@@ -142,7 +145,7 @@ int main(int argc, char** argv) {
           opened.exercise(), exercise_file, out_file, argv[0])) {
     return *status;
   }
-  const std::optional<std::string> module = ReadFile(module_file);
+  const std::optional<std::string> module = ReadModule(module_file);
   if (!module || !IsPackedModule(*module)) {
     std::fprintf(stderr, "%s: cannot read the page's module %s\n", argv[0],
                  module_file);

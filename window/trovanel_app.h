@@ -15,12 +15,10 @@ namespace trovanel {
 // give the form a reporter and an observer (a backend), then Load().
 class TrovanelApp {
  public:
-  // Test programs may pass a changed layout to inject a fault. Another
-  // exercise comes with its own layout (ExerciseLayout); both must outlive
-  // the app.
-  explicit TrovanelApp(
-      const forms::FormDescription& layout = TrovanelLayout(),
-      const quiz::Exercise& exercise = quiz::BuiltInExercise());
+  // The exercise's layout (ExerciseLayout), or in a test program a changed
+  // one that injects a fault; both must outlive the app.
+  TrovanelApp(const forms::FormDescription& layout,
+              const quiz::Exercise& exercise);
 
   forms::Form& form() { return form_; }
   const quiz::QuizController& controller() const { return controller_; }

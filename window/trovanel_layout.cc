@@ -1,8 +1,7 @@
 #include "window/trovanel_layout.h"
 
 #include <array>
-
-#include "quiz/quiz_content.h"
+#include <string_view>
 
 namespace trovanel {
 namespace {
@@ -15,10 +14,17 @@ constexpr uint32_t kLavender = 0x00FFC0C0;
 constexpr uint32_t kGreen = 0x0000FF00;
 constexpr uint32_t kOrange = 0x0080C0FF;
 
+// The window's own, whatever the exercise: never shown, never read.
+constexpr std::string_view kMotto =
+    "Неприятното в това да си първият, направил нещо по \r\n"
+    "правилния начин, е, че никой не оценява колко трудно е \r\n"
+    "било. \r\n";
+
 }  // namespace
 
 const forms::FormDescription& TrovanelLayout() {
-  // In the order of the window description; the hidden key lists hold the
+  // In the order of the window description. The exercise's texts go on
+  // these controls (ExerciseLayout); the hidden key lists then hold the
   // answer keys that every check reads back.
   static const std::array<ControlDescription, 13> kControls = {{
       {.array = kListArray,
@@ -29,8 +35,7 @@ const forms::FormDescription& TrovanelLayout() {
        .width = 495,
        .height = 1485,
        .visible = false,
-       .tab_index = 12,
-       .rows = quiz::kDescriptionKeys},
+       .tab_index = 12},
       {.array = kListArray,
        .member = kGaitKeyList,
        .kind = ControlKind::kListBox,
@@ -39,8 +44,7 @@ const forms::FormDescription& TrovanelLayout() {
        .width = 495,
        .height = 1485,
        .visible = false,
-       .tab_index = 11,
-       .rows = quiz::kGaitKeys},
+       .tab_index = 11},
       {.array = kListArray,
        .member = kDescriptionList,
        .kind = ControlKind::kListBox,
@@ -49,8 +53,7 @@ const forms::FormDescription& TrovanelLayout() {
        .width = 6135,
        .height = 1485,
        .visible = true,
-       .tab_index = 9,
-       .rows = quiz::kDescriptions},
+       .tab_index = 9},
       {.array = kFrameName,
        .kind = ControlKind::kFrame,
        .left = 120,
@@ -59,8 +62,7 @@ const forms::FormDescription& TrovanelLayout() {
        .height = 2295,
        .visible = true,
        .tab_index = 3,
-       .back_color = kLavender,
-       .caption = quiz::kFrameCaption},
+       .back_color = kLavender},
       {.array = kOptionArray,
        .member = 2,
        .kind = ControlKind::kOptionButton,
@@ -71,8 +73,7 @@ const forms::FormDescription& TrovanelLayout() {
        .height = 400,
        .visible = true,
        .tab_index = 8,
-       .back_color = kGreen,
-       .caption = quiz::kGaitCaptions[2]},
+       .back_color = kGreen},
       {.array = kOptionArray,
        .member = 1,
        .kind = ControlKind::kOptionButton,
@@ -83,8 +84,7 @@ const forms::FormDescription& TrovanelLayout() {
        .height = 400,
        .visible = true,
        .tab_index = 7,
-       .back_color = kGreen,
-       .caption = quiz::kGaitCaptions[1]},
+       .back_color = kGreen},
       {.array = kOptionArray,
        .member = 0,
        .kind = ControlKind::kOptionButton,
@@ -95,8 +95,7 @@ const forms::FormDescription& TrovanelLayout() {
        .height = 400,
        .visible = true,
        .tab_index = 6,
-       .back_color = kGreen,
-       .caption = quiz::kGaitCaptions[0]},
+       .back_color = kGreen},
       {.array = kOptionArray,
        .member = 3,
        .kind = ControlKind::kOptionButton,
@@ -107,8 +106,7 @@ const forms::FormDescription& TrovanelLayout() {
        .height = 400,
        .visible = true,
        .tab_index = 5,
-       .back_color = kGreen,
-       .caption = quiz::kGaitCaptions[3]},
+       .back_color = kGreen},
       {.array = kOptionArray,
        .member = 4,
        .kind = ControlKind::kOptionButton,
@@ -119,8 +117,7 @@ const forms::FormDescription& TrovanelLayout() {
        .height = 400,
        .visible = true,
        .tab_index = 4,
-       .back_color = kGreen,
-       .caption = quiz::kGaitCaptions[4]},
+       .back_color = kGreen},
       {.array = kTextArray,
        .member = kMottoBox,
        .kind = ControlKind::kTextBox,
@@ -130,7 +127,7 @@ const forms::FormDescription& TrovanelLayout() {
        .height = 1815,
        .visible = false,
        .tab_index = 1,
-       .caption = quiz::kMotto,
+       .caption = kMotto,
        .multi_line = true,
        .locked = true},
       {.array = kTextArray,
@@ -142,10 +139,9 @@ const forms::FormDescription& TrovanelLayout() {
        .height = 1815,
        .visible = true,
        .tab_index = 0,
-       .caption = quiz::kStartText,
        .multi_line = true,
        .locked = true,
-       .accessible_name = quiz::kMessageBoxName},
+       .accessible_name = "Съобщение"},
       {.array = kLabelArray,
        .member = 1,
        .kind = ControlKind::kLabel,
@@ -156,7 +152,6 @@ const forms::FormDescription& TrovanelLayout() {
        .visible = true,
        .tab_index = 10,
        .back_color = kOrange,
-       .caption = quiz::kListHeading,
        .alignment = Alignment::kCentre},
       {.array = kLabelArray,
        .member = 0,
@@ -168,13 +163,11 @@ const forms::FormDescription& TrovanelLayout() {
        .visible = true,
        .tab_index = 2,
        .back_color = kOrange,
-       .caption = quiz::kTitleCaption,
        .alignment = Alignment::kCentre,
        .heading = true},
   }};
   static const forms::FormDescription kLayout = {
       .name = "Trovanel",
-      .title = quiz::kWindowTitle,
       .client_width = 7905,
       .client_height = 5175,
       .back_color = kLavender,

@@ -8,8 +8,10 @@
 
 namespace trovanel {
 
-// The window Trovanel and its thirteen controls, as data. The headless form
-// and every backend build from this one table.
+// The window Trovanel and its thirteen controls, as data: places, kinds,
+// colours, tab order and font, but none of an exercise's texts, which
+// ExerciseLayout puts on them. The headless form and every backend build
+// from this one table.
 const forms::FormDescription& TrovanelLayout();
 
 // Array names the code refers to.

@@ -3,12 +3,13 @@
 // the run-time error report can be seen end to end. Built for the tests only.
 
 #include "forms/fltk/program.h"
+#include "quiz/built_in_exercise.h"
 #include "resources/trovanel.xpm"
 #include "tests/support/changed_layout.h"
 #include "window/trovanel_app.h"
 
 int main() {
   const auto faulty = trovanel_test::ChangedLayout::ShortGaitKeys(1);
-  trovanel::TrovanelApp app(faulty.layout());
+  trovanel::TrovanelApp app(faulty.layout(), quiz::BuiltInExercise());
   return forms::fltk::RunForm(app.form(), trovanel_xpm);
 }

@@ -23,6 +23,7 @@
 #include "tests/support/child_process.h"
 #include "tests/support/color_probes.h"
 #include "tests/support/x_client.h"
+#include "window/built_in_layout.h"
 #include "window/opened_exercise.h"
 #include "window/trovanel_layout.h"
 // clang-format on
@@ -79,7 +80,7 @@ TEST(TrovanelWithoutDisplay, EndsWithStatusOneAndOneLine) {
 
 TEST_F(TrovanelProgram, TellsTheWindowManagerItsTitleSizeAndButtons) {
   ASSERT_NO_FATAL_FAILURE(Start());
-  const auto& layout = trovanel::TrovanelLayout();
+  const auto& layout = trovanel::BuiltInLayout();
   const forms::Rect client = forms::ClientRect(layout, forms::kDefaultDpi);
   EXPECT_EQ(x_.TextProperty(window_, "_NET_WM_NAME"), layout.title);
   // The legacy title says its encoding: never UTF-8 bytes typed as Latin-1.
@@ -133,7 +134,7 @@ TEST_F(TrovanelProgram, LaysOutAtTheDesktopsLogicalDpi) {
   Start();
   XDeleteProperty(display, root, XA_RESOURCE_MANAGER);
   XSync(display, False);
-  const forms::Form form(trovanel::TrovanelLayout());
+  const forms::Form form(trovanel::BuiltInLayout());
   const Image capture = x_.SettledCapture(window_, 5s);
   const forms::Rect client = forms::ClientRect(form.description(), 144);
   EXPECT_EQ(capture.width, client.width);

@@ -11,7 +11,9 @@
 
 #include "forms/fltk/display.h"
 #include "forms/fltk/text_widget.h"
+#include "quiz/built_in_exercise.h"
 #include "tests/support/form_lookup.h"
+#include "window/built_in_layout.h"
 #include "window/trovanel_layout.h"
 
 namespace trovanel_test {
@@ -36,7 +38,7 @@ Display* OpenedDisplay() {
 }  // namespace
 
 WindowUnderTest::WindowUnderTest()
-    : WindowUnderTest(trovanel::TrovanelLayout(), quiz::BuiltInExercise()) {}
+    : WindowUnderTest(trovanel::BuiltInLayout(), quiz::BuiltInExercise()) {}
 
 WindowUnderTest::WindowUnderTest(const forms::FormDescription& layout,
                                  const quiz::Exercise& exercise)

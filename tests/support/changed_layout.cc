@@ -3,19 +3,19 @@
 #include <algorithm>
 
 #include "tests/support/form_lookup.h"
+#include "window/built_in_layout.h"
 #include "window/trovanel_layout.h"
 
 namespace trovanel_test {
 
 ChangedLayout::ChangedLayout(std::string_view array, int16_t member,
                              const Change& change)
-    : controls_(trovanel::TrovanelLayout().controls.begin(),
-                trovanel::TrovanelLayout().controls.end()),
-      layout_(trovanel::TrovanelLayout()) {
-  const auto& found =
-      FindDescription(trovanel::TrovanelLayout(), array, member);
+    : controls_(trovanel::BuiltInLayout().controls.begin(),
+                trovanel::BuiltInLayout().controls.end()),
+      layout_(trovanel::BuiltInLayout()) {
+  const auto& found = FindDescription(trovanel::BuiltInLayout(), array, member);
   auto control =
-      controls_.begin() + (&found - trovanel::TrovanelLayout().controls.data());
+      controls_.begin() + (&found - trovanel::BuiltInLayout().controls.data());
   if (change) {
     change(*control);
   } else {

@@ -10,8 +10,8 @@
 
 namespace trovanel_test {
 
-// The Trovanel layout with one control changed, or removed when no change
-// is given: how faults are injected into a real form.
+// The built-in exercise's layout with one control changed, or removed when no
+// change is given: how faults are injected into a real form.
 class ChangedLayout {
  public:
   using Change = std::function<void(forms::ControlDescription&)>;

@@ -4,8 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include "quiz/built_in_exercise.h"
 #include "tests/support/answers.h"
 #include "tests/support/form_lookup.h"
+#include "window/built_in_layout.h"
 #include "window/trovanel_app.h"
 
 namespace trovanel_test {
@@ -46,7 +48,8 @@ class KeyboardTest : public ::testing::Test {
     return ListKey({Key::kCharacter, false, character});
   }
 
-  trovanel::TrovanelApp app_;
+  trovanel::TrovanelApp app_{trovanel::BuiltInLayout(),
+                             quiz::BuiltInExercise()};
   forms::Keyboard keyboard_{app_.form()};
 };
 

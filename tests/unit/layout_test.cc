@@ -4,8 +4,6 @@
 
 #include "forms/core/form.h"
 #include "gtest/gtest.h"
-#include "tests/support/answers.h"
-#include "tests/support/form_lookup.h"
 #include "window/trovanel_layout.h"
 
 namespace trovanel {
@@ -31,17 +29,6 @@ TEST(LayoutTest, OnlyTheKeyListsAndTheMottoAreHidden) {
   }
   EXPECT_EQ(hidden, (std::set<std::pair<std::string, int>>{
                         {kListArray, 1}, {kListArray, 2}, {kTextArray, 1}}));
-}
-
-// To the letter: a stray blank at a row's end shows in no picture.
-TEST(LayoutTest, TheDescriptionListHoldsTheRowsOfTheAnswerTable) {
-  const auto& rows = trovanel_test::FindDescription(
-                         TrovanelLayout(), kListArray, kDescriptionList)
-                         .rows;
-  ASSERT_EQ(rows.size(), static_cast<size_t>(trovanel_test::kRows));
-  for (int row = 0; row < trovanel_test::kRows; ++row) {
-    EXPECT_EQ(rows[row], trovanel_test::DescriptionRow(row)) << "row " << row;
-  }
 }
 
 }  // namespace

@@ -2,9 +2,12 @@
 
 #include <regex>
 #include <string>
+#include <string_view>
 
 #include "gtest/gtest.h"
+#include "quiz/built_in_exercise.h"
 #include "quiz/exercise_text.h"
+#include "window/built_in_layout.h"
 #include "window/exercise_layout.h"
 #include "window/exercise_page.h"
 #include "window/one_file_page.h"
@@ -18,7 +21,7 @@ namespace {
 class PageMarkupTest : public ::testing::Test {
  protected:
   PageMarkupTest()
-      : page_(ExercisePage(TrovanelLayout(), quiz::BuiltInExercise(),
+      : page_(ExercisePage(BuiltInLayout(), quiz::BuiltInExercise(),
                            {.script = "t.js", .module = "t.wasm",
                             .icon = "t.png"})) {}
   int Count(const std::string& pattern) {
@@ -105,7 +108,7 @@ TEST(OneFilePageTest, AnotherExerciseKeepsTheLandmarkTheHeadingAndTheNames) {
             std::string::npos);
   EXPECT_EQ(page.find("<script defer"), std::string::npos);
   EXPECT_EQ(CarriedExercise(page), exercise);
-  EXPECT_EQ(CarriedExercise(ExercisePage(TrovanelLayout(),
+  EXPECT_EQ(CarriedExercise(ExercisePage(BuiltInLayout(),
                                          quiz::BuiltInExercise(), {})),
             quiz::BuiltInExercise());
 }
@@ -126,7 +129,7 @@ TEST(OneFilePageTest, ThePagesOwnWordsAreInTheExercisesLanguage) {
               "Страницата не може да започне: ", "Съобщение"}}) {
     quiz::Exercise exercise = quiz::BuiltInExercise();
     exercise.language = words.language;
-    const std::string page = OneFilePage(TrovanelLayout(), exercise, "eA==");
+    const std::string page = OneFilePage(BuiltInLayout(), exercise, "eA==");
     const std::string language = words.language;
     EXPECT_NE(page.find("<html lang=\"" + language + "\">"), std::string::npos);
     EXPECT_NE(page.find(std::string("<noscript><p role=\"alert\">") +

@@ -4,11 +4,13 @@
 
 #include "forms/core/form.h"
 #include "gtest/gtest.h"
-#include "quiz/quiz_content.h"
+#include "quiz/built_in_exercise.h"
 #include "quiz/quiz_controller.h"
 #include "quiz_harness.h"
+#include "tests/support/answers.h"
 #include "tests/support/changed_layout.h"
 #include "tests/support/form_lookup.h"
+#include "window/built_in_layout.h"
 #include "window/form_quiz_view.h"
 #include "window/trovanel_layout.h"
 
@@ -16,22 +18,23 @@ namespace trovanel::testing {
 namespace {
 
 using forms::ErrorCode;
-using quiz::kMissingChoiceMessage;
 using trovanel_test::ChangedLayout;
 using trovanel_test::FindControl;
+using trovanel_test::kCorrect;
+using trovanel_test::kMissingChoice;
 
 TEST(QuizFailureTest, AnAbsentKeyListEndsTheCheckAndIsReported) {
   const ChangedLayout changed(kListArray, kDescriptionKeyList);
   QuizHarness quiz(changed.layout());
   quiz.ChooseGait(1);
-  EXPECT_EQ(quiz.Message(), kMissingChoiceMessage);
+  EXPECT_EQ(quiz.Message(), kMissingChoice);
   EXPECT_TRUE(quiz.reports().empty());
 
   quiz.ChooseRow(3);
   EXPECT_EQ(quiz.reports(), std::vector<ErrorCode>{ErrorCode::kNoSuchControl});
   // Nothing after the failing call ran: no row marked, no verdict.
   EXPECT_EQ(quiz.List(kGaitKeyList).current_row(), -1);
-  EXPECT_EQ(quiz.Message(), kMissingChoiceMessage);
+  EXPECT_EQ(quiz.Message(), kMissingChoice);
 
   quiz.ChooseGait(2);  // the program is ending
   EXPECT_EQ(quiz.ChosenGait(), 1);
@@ -43,10 +46,10 @@ TEST(QuizFailureTest, AKeyListWithTooFewRowsIsARowOutOfRange) {
   QuizHarness quiz(changed.layout());
   quiz.ChooseRow(0);
   quiz.ChooseGait(2);
-  EXPECT_EQ(quiz.Message(), quiz::kCorrectMessage);
+  EXPECT_EQ(quiz.Message(), kCorrect);
   quiz.ChooseGait(4);
   EXPECT_EQ(quiz.reports(), std::vector<ErrorCode>{ErrorCode::kRowOutOfRange});
-  EXPECT_EQ(quiz.Message(), quiz::kCorrectMessage);
+  EXPECT_EQ(quiz.Message(), kCorrect);
 }
 
 // The keys are read back as text and converted as the runtime converts:
@@ -58,12 +61,12 @@ TEST(QuizFailureTest, KeyTextsAreConvertedAtEveryCheck) {
     list.rows = description_keys;
   });
   QuizHarness quiz(changed.layout());
-  quiz.ChooseGait(0);  // key "2"
+  quiz.ChooseGait(4);  // key "2"
   quiz.ChooseRow(0);   // "2.5" rounds to 2
-  EXPECT_EQ(quiz.Message(), quiz::kCorrectMessage);
+  EXPECT_EQ(quiz.Message(), kCorrect);
   quiz.ChooseGait(3);  // key "1"
   quiz.ChooseRow(1);   // " 1abc" reads as 1
-  EXPECT_EQ(quiz.Message(), quiz::kCorrectMessage);
+  EXPECT_EQ(quiz.Message(), kCorrect);
   EXPECT_TRUE(quiz.reports().empty());
   quiz.ChooseRow(2);  // 99999 does not fit 16 bits
   EXPECT_EQ(quiz.reports(), std::vector<ErrorCode>{ErrorCode::kOverflow});
@@ -92,10 +95,10 @@ class FailingView : public FormQuizView {
 };
 
 TEST(QuizFailureTest, AFailingControlCallLeavesTheHandlerAtOnce) {
-  forms::Form form(TrovanelLayout());
+  forms::Form form(BuiltInLayout());
   // Call 1 is ResetQuiz's; call 2 is the first check's mark of the gait key.
   FailingView view(form, 2);
-  quiz::QuizController controller(view);
+  quiz::QuizController controller(view, quiz::BuiltInExercise());
   form.OnLoad([&] { controller.Form_Load(); });
   form.OnClick(kListArray, [&](int16_t m) { controller.List1_Click(m); });
   form.OnClick(kOptionArray, [&](int16_t m) { controller.Option1_Click(m); });

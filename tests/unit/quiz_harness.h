@@ -5,7 +5,9 @@
 #include <vector>
 
 #include "forms/core/form.h"
+#include "quiz/built_in_exercise.h"
 #include "tests/support/form_lookup.h"
+#include "window/built_in_layout.h"
 #include "window/trovanel_app.h"
 #include "window/trovanel_layout.h"
 
@@ -14,8 +16,8 @@ namespace trovanel::testing {
 // The real form with the real controller, acted on as the pupil would.
 class QuizHarness {
  public:
-  explicit QuizHarness(const forms::FormDescription& layout = TrovanelLayout())
-      : app_(layout) {
+  explicit QuizHarness(const forms::FormDescription& layout = BuiltInLayout())
+      : app_(layout, quiz::BuiltInExercise()) {
     app_.form().SetErrorReporter([this](const forms::RuntimeError& error) {
       reports_.push_back(error.code());
     });

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "gtest/gtest.h"
-#include "quiz/quiz_content.h"
+#include "quiz/built_in_exercise.h"
 #include "quiz_harness.h"
 #include "tests/support/answers.h"
 
@@ -28,7 +28,7 @@ struct Oracle {
     checked = true;
   }
   std::string_view Message() const {
-    if (!checked) return quiz::kStartText;
+    if (!checked) return quiz::BuiltInExercise().start_text;
     if (gait < 0 || row < 0) return trovanel_test::kMissingChoice;
     return trovanel_test::Verdict(gait, row);
   }

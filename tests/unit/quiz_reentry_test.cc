@@ -4,17 +4,19 @@
 
 #include "forms/core/form.h"
 #include "gtest/gtest.h"
-#include "quiz/quiz_content.h"
+#include "quiz/built_in_exercise.h"
 #include "quiz/quiz_controller.h"
+#include "tests/support/answers.h"
 #include "tests/support/form_lookup.h"
+#include "window/built_in_layout.h"
 #include "window/form_quiz_view.h"
 #include "window/trovanel_layout.h"
 
 namespace trovanel::testing {
 namespace {
 
-using quiz::kCorrectMessage;
 using trovanel_test::FindControl;
+using trovanel_test::kCorrect;
 
 // Passes every call on to the real view and records the messages with the
 // depth of nested SetCurrentRow calls they were set at.
@@ -67,10 +69,10 @@ class ReentryTest : public ::testing::Test {
     return FindControl<forms::OptionButton>(form_, kOptionArray, member);
   }
 
-  forms::Form form_{TrovanelLayout()};
+  forms::Form form_{BuiltInLayout()};
   FormQuizView real_view_{form_};
   RecordingView view_{real_view_};
-  quiz::QuizController controller_{view_};
+  quiz::QuizController controller_{view_, quiz::BuiltInExercise()};
 };
 
 TEST_F(ReentryTest, TheFirstFullCheckNestsTwiceAndEveryRunAgrees) {
@@ -82,7 +84,7 @@ TEST_F(ReentryTest, TheFirstFullCheckNestsTwiceAndEveryRunAgrees) {
   EXPECT_EQ(messages[0].depth, 2);  // the innermost run finishes first
   EXPECT_EQ(messages[1].depth, 1);
   EXPECT_EQ(messages[2].depth, 0);
-  for (const auto& message : messages) EXPECT_EQ(message.text, kCorrectMessage);
+  for (const auto& message : messages) EXPECT_EQ(message.text, kCorrect);
 }
 
 TEST_F(ReentryTest, NestingNeverGoesDeeperThanTwoRunsBelowTheOuter) {

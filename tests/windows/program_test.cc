@@ -9,6 +9,7 @@
 #include <string>
 
 #include "forms/core/runtime_error.h"
+#include "quiz/built_in_exercise.h"
 #include "tests/support/child_process.h"
 #include "tests/support/x_client.h"
 #include "window/opened_exercise.h"
@@ -27,7 +28,7 @@ TEST(WindowsProgramTest, OpensKeepsOpenOnEscapeAndClosesWithStatusZero) {
   auto window = x.WaitForWindow(kWineClass, seconds(60));
   ASSERT_TRUE(window) << program.ReadStderr();
   EXPECT_EQ(x.TextProperty(*window, "_NET_WM_NAME"),
-            trovanel::TrovanelLayout().title);
+            quiz::BuiltInExercise().window_title);
 
   x.PressKey("Escape");
   EXPECT_FALSE(program.Wait(seconds(2))) << "Escape closed the window";

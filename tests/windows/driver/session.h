@@ -9,9 +9,11 @@
 #include "forms/core/form_description.h"
 #include "forms/core/window_binding.h"
 #include "forms/win32/win32_form.h"
+#include "quiz/built_in_exercise.h"
 #include "tests/support/form_lookup.h"
 #include "tests/support/scenario_player.h"
 #include "tests/windows/driver/desktop_input.h"
+#include "window/built_in_layout.h"
 #include "window/trovanel_app.h"
 #include "window/trovanel_layout.h"
 
@@ -23,7 +25,7 @@ class Session : public Harness {
  public:
   // Another exercise comes with its own layout; both must outlive this.
   explicit Session(
-      const forms::FormDescription& layout = trovanel::TrovanelLayout(),
+      const forms::FormDescription& layout = trovanel::BuiltInLayout(),
       const quiz::Exercise& exercise = quiz::BuiltInExercise());
   ~Session() override;
 

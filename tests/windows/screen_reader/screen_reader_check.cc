@@ -17,6 +17,8 @@
 
 #include "forms/core/accessible_name.h"
 #include "forms/win32/wide_text.h"
+#include "quiz/built_in_exercise.h"
+#include "window/built_in_layout.h"
 #include "window/trovanel_app.h"
 
 namespace {
@@ -141,7 +143,7 @@ int main(int argc, char** argv) {
 
   // What to expect comes from the model: the names, and the message after
   // the pupil chooses the option.
-  trovanel::TrovanelApp app;
+  trovanel::TrovanelApp app(trovanel::BuiltInLayout(), quiz::BuiltInExercise());
   forms::Form& form = app.form();
   app.Load();
   forms::OptionButton* option = nullptr;

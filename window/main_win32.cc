@@ -6,18 +6,14 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <memory>
 #include <optional>
-#include <string>
 
-#include "forms/core/runtime_error.h"
 #include "forms/win32/program.h"
 #include "forms/win32/start_error.h"
 #include "forms/win32/wide_text.h"
-#include "quiz/exercise_file.h"
 #include "resources/resource_ids.h"
 #include "window/opened_exercise.h"
-#include "window/trovanel_app.h"
+#include "window/program_shell.h"
 
 // The library's default handler for an uncaught exception prints its type
 // through the demangler, a sixth of this program's size; a window program has
@@ -28,33 +24,30 @@ void __verbose_terminate_handler() { std::abort(); }
 
 namespace {
 
-std::optional<std::string> ReadFile(const wchar_t* path) {
-  std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(_wfopen(path, L"rb"),
-                                                       &std::fclose);
-  if (!file) return std::nullopt;
-  return quiz::ReadWholeFile(file.get());
+int RunForm(forms::Form& form) {
+  return forms::win32::RunForm(form, TROVANEL_ICON_ID);
 }
+
+int ReportCannotStart(const char* title, std::string_view line) {
+  return forms::win32::ReportCannotStart(title, line);
+}
+
+constexpr trovanel::ProgramBackend kWin32 = {
+    .run_form = &RunForm, .report_cannot_start = &ReportCannotStart};
 
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   // The runtime has split the command line as the system does, in UTF-16,
   // so Cyrillic folder names arrive whole.
-  if (__argc < 2) {
-    trovanel::TrovanelApp app;
-    return forms::win32::RunForm(app.form(), TROVANEL_ICON_ID);
-  }
   if (__argc > 2) {
     return forms::win32::ReportCannotStart(
         trovanel::kBadExerciseTitle, "Trovanel.exe [УПРАЖНЕНИЕ.trovanel]");
   }
+  if (__argc < 2) return trovanel::RunProgram(kWin32, std::nullopt);
   const wchar_t* path = __wargv[1];
-  const trovanel::OpenedExercise opened(ReadFile(path),
-                                        forms::win32::WideToUtf8(path));
-  if (!opened.ok()) {
-    return forms::win32::ReportCannotStart(trovanel::kBadExerciseTitle,
-                                           opened.error());
-  }
-  trovanel::TrovanelApp app(opened.layout(), opened.exercise());
-  return forms::win32::RunForm(app.form(), TROVANEL_ICON_ID);
+  return trovanel::RunProgram(
+      kWin32,
+      trovanel::ExerciseFileArgument{forms::win32::WideToUtf8(path),
+                                     [path] { return _wfopen(path, L"rb"); }});
 }
