@@ -85,10 +85,10 @@ web: deps
 	  -DTROVANEL_BACKEND=none -DTROVANEL_TESTS=OFF \
 	  -DTROVANEL_PAGE_TOOL_MODULE=$(CURDIR)/build-web/one-file/trovanel-one-file.pack \
 	  >/dev/null
-	cmake --build build-web/host -j $(JOBS) --target trovanel_page trovanel-page
+	cmake --build build-web/host -j $(JOBS) --target built_in_page_writer teachers_page_tool
 	$(WEB_ENV) emcmake cmake -S . -B build-web -DCMAKE_BUILD_TYPE=MinSizeRel \
 	  -DCMAKE_CROSSCOMPILING_EMULATOR=/usr/bin/node \
-	  -DTROVANEL_PAGE_TOOL=$(CURDIR)/build-web/host/window/trovanel_page >/dev/null
+	  -DTROVANEL_BUILT_IN_PAGE_WRITER=$(CURDIR)/build-web/host/programs/built_in_page_writer >/dev/null
 	$(WEB_ENV) cmake --build build-web -j $(JOBS) \
 	  --target trovanel trovanel_page_markup trovanel_favicon trovanel_one_file \
 	  trovanel_exercise_page trovanel_editor_page

@@ -14,7 +14,7 @@ echo "page: trovanel.js + trovanel.wasm, $((size / 1024)) KiB gzip-compressed (g
 pages=()
 for example in states-of-water cell-organelles; do
   pages+=("$root/build-web/bench-$example.html")
-  "$root/build-web/host/window/trovanel-page" "$root/exercises/$example.trovanel" \
+  "$root/build-web/host/programs/trovanel-page" "$root/exercises/$example.trovanel" \
     -o "${pages[-1]}"
 done
 node "$root/bench/web/page_bench.mjs" "${WEB_RUNS:-21}" "${pages[@]}"

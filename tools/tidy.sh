@@ -26,7 +26,7 @@ tidy() {  # DATABASE_DIR EXTRA_ARGS... < sources
   sort -u | xargs -P "$(nproc)" -n 3 clang-tidy -p "$@" --quiet 2>/dev/null
 }
 
-mapfile -t linux < <(sources "$build" forms quiz window)
+mapfile -t linux < <(sources "$build" forms quiz app pages editor programs)
 [ ${#linux[@]} -gt 0 ] || { echo "tidy: no product sources in $build" >&2; exit 1; }
 printf '%s\n' "${linux[@]}" | tidy "$build"
 count=${#linux[@]}

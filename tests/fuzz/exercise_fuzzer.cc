@@ -12,7 +12,7 @@
 #include "forms/core/geometry.h"
 #include "quiz/exercise_file.h"
 #include "quiz/exercise_text.h"
-#include "window/exercise_layout.h"
+#include "app/exercise_layout.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);

@@ -22,8 +22,8 @@
 #include "tests/support/image.h"
 #include "tests/support/polling.h"
 #include "tests/support/x_client.h"
-#include "window/opened_exercise.h"
-#include "window/trovanel_layout.h"
+#include "app/opened_exercise.h"
+#include "app/trovanel_layout.h"
 
 int main(int argc, char** argv) {
   using namespace std::chrono_literals;

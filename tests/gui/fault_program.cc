@@ -6,7 +6,7 @@
 #include "quiz/built_in_exercise.h"
 #include "resources/trovanel.xpm"
 #include "tests/support/changed_layout.h"
-#include "window/trovanel_app.h"
+#include "app/trovanel_app.h"
 
 int main() {
   const auto faulty = trovanel_test::ChangedLayout::ShortGaitKeys(1);

@@ -23,9 +23,9 @@
 #include "tests/support/child_process.h"
 #include "tests/support/color_probes.h"
 #include "tests/support/x_client.h"
-#include "window/built_in_layout.h"
-#include "window/opened_exercise.h"
-#include "window/trovanel_layout.h"
+#include "app/built_in_layout.h"
+#include "app/opened_exercise.h"
+#include "app/trovanel_layout.h"
 // clang-format on
 
 namespace trovanel_test {

@@ -13,8 +13,8 @@
 #include "forms/fltk/text_widget.h"
 #include "quiz/built_in_exercise.h"
 #include "tests/support/form_lookup.h"
-#include "window/built_in_layout.h"
-#include "window/trovanel_layout.h"
+#include "app/built_in_layout.h"
+#include "app/trovanel_layout.h"
 
 namespace trovanel_test {
 

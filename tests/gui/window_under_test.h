@@ -10,7 +10,7 @@
 #include "forms/fltk/text_widget.h"
 #include "tests/support/scenario_player.h"
 #include "tests/support/x_client.h"
-#include "window/trovanel_app.h"
+#include "app/trovanel_app.h"
 
 namespace trovanel_test {
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "tests/support/form_lookup.h"
-#include "window/built_in_layout.h"
-#include "window/trovanel_layout.h"
+#include "app/built_in_layout.h"
+#include "app/trovanel_layout.h"
 
 namespace trovanel_test {
 

@@ -8,7 +8,7 @@
 
 #include "tests/support/answers.h"
 #include "tests/support/form_lookup.h"
-#include "window/trovanel_layout.h"
+#include "app/trovanel_layout.h"
 
 namespace trovanel_test {
 namespace {

@@ -8,7 +8,7 @@
 
 #include "forms/core/form.h"
 #include "tests/support/scenario.h"
-#include "window/opened_exercise.h"
+#include "app/opened_exercise.h"
 
 namespace trovanel_test {
 

@@ -16,7 +16,7 @@
 #include "forms/core/utf8.h"
 #include "tests/support/form_lookup.h"
 #include "tests/support/polling.h"
-#include "window/trovanel_layout.h"
+#include "app/trovanel_layout.h"
 
 namespace trovanel_test {
 

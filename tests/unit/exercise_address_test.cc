@@ -1,4 +1,4 @@
-#include "window/exercise_address.h"
+#include "pages/exercise_address.h"
 
 #include <string_view>
 

@@ -1,4 +1,4 @@
-#include "window/exercise_layout.h"
+#include "app/exercise_layout.h"
 
 #include <algorithm>
 #include <string>
@@ -13,7 +13,7 @@
 #include "quiz/exercise_file.h"
 #include "tests/support/form_lookup.h"
 #include "tests/unit/example_files.h"
-#include "window/trovanel_layout.h"
+#include "app/trovanel_layout.h"
 
 namespace trovanel {
 namespace {

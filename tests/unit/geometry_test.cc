@@ -5,7 +5,7 @@
 
 #include <array>
 
-#include "window/trovanel_app.h"
+#include "app/trovanel_app.h"
 
 namespace {
 

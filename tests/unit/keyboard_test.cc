@@ -7,8 +7,8 @@
 #include "quiz/built_in_exercise.h"
 #include "tests/support/answers.h"
 #include "tests/support/form_lookup.h"
-#include "window/built_in_layout.h"
-#include "window/trovanel_app.h"
+#include "app/built_in_layout.h"
+#include "app/trovanel_app.h"
 
 namespace trovanel_test {
 namespace {

@@ -4,7 +4,7 @@
 
 #include "forms/core/form.h"
 #include "gtest/gtest.h"
-#include "window/trovanel_layout.h"
+#include "app/trovanel_layout.h"
 
 namespace trovanel {
 namespace {

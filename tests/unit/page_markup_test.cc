@@ -7,11 +7,11 @@
 #include "gtest/gtest.h"
 #include "quiz/built_in_exercise.h"
 #include "quiz/exercise_text.h"
-#include "window/built_in_layout.h"
-#include "window/exercise_layout.h"
-#include "window/exercise_page.h"
-#include "window/one_file_page.h"
-#include "window/trovanel_layout.h"
+#include "app/built_in_layout.h"
+#include "app/exercise_layout.h"
+#include "pages/exercise_page.h"
+#include "pages/one_file_page.h"
+#include "app/trovanel_layout.h"
 
 namespace trovanel {
 namespace {

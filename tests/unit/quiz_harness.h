@@ -7,9 +7,9 @@
 #include "forms/core/form.h"
 #include "quiz/built_in_exercise.h"
 #include "tests/support/form_lookup.h"
-#include "window/built_in_layout.h"
-#include "window/trovanel_app.h"
-#include "window/trovanel_layout.h"
+#include "app/built_in_layout.h"
+#include "app/trovanel_app.h"
+#include "app/trovanel_layout.h"
 
 namespace trovanel::testing {
 

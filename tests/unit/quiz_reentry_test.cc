@@ -8,9 +8,9 @@
 #include "quiz/quiz_controller.h"
 #include "tests/support/answers.h"
 #include "tests/support/form_lookup.h"
-#include "window/built_in_layout.h"
-#include "window/form_quiz_view.h"
-#include "window/trovanel_layout.h"
+#include "app/built_in_layout.h"
+#include "app/form_quiz_view.h"
+#include "app/trovanel_layout.h"
 
 namespace trovanel::testing {
 namespace {

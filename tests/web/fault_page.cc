@@ -4,7 +4,7 @@
 #include "forms/web/program.h"
 #include "quiz/built_in_exercise.h"
 #include "tests/support/changed_layout.h"
-#include "window/trovanel_app.h"
+#include "app/trovanel_app.h"
 
 int main() {
   // The page keeps running after main() returns.

@@ -12,8 +12,8 @@
 #include "quiz/built_in_exercise.h"
 #include "tests/support/child_process.h"
 #include "tests/support/x_client.h"
-#include "window/opened_exercise.h"
-#include "window/trovanel_layout.h"
+#include "app/opened_exercise.h"
+#include "app/trovanel_layout.h"
 
 namespace {
 

@@ -7,6 +7,6 @@ export const kDist = process.env.TROVANEL_WEB_DIST || join(kRoot, 'build-web', '
 export const kOutput = join(kRoot, 'build-web', 'test-output');
 export const kFaultPage = join(kRoot, 'build-web', 'fault_page');
 // The teachers' tool that writes an exercise file as a one-file page.
-export const kPageTool = join(kRoot, 'build-web', 'host', 'window', 'trovanel-page');
+export const kPageTool = join(kRoot, 'build-web', 'host', 'programs', 'trovanel-page');
 export const kScenariosJson = process.env.TROVANEL_SCENARIOS_JSON ||
   join(kRoot, 'build', 'tests', 'support', 'scenarios.json');

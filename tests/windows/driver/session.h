@@ -13,9 +13,9 @@
 #include "tests/support/form_lookup.h"
 #include "tests/support/scenario_player.h"
 #include "tests/windows/driver/desktop_input.h"
-#include "window/built_in_layout.h"
-#include "window/trovanel_app.h"
-#include "window/trovanel_layout.h"
+#include "app/built_in_layout.h"
+#include "app/trovanel_app.h"
+#include "app/trovanel_layout.h"
 
 namespace trovanel_test {
 

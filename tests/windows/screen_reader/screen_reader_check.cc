@@ -18,8 +18,8 @@
 #include "forms/core/accessible_name.h"
 #include "forms/win32/wide_text.h"
 #include "quiz/built_in_exercise.h"
-#include "window/built_in_layout.h"
-#include "window/trovanel_app.h"
+#include "app/built_in_layout.h"
+#include "app/trovanel_app.h"
 
 namespace {
 
