@@ -6,7 +6,7 @@ import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import { existsSync, mkdirSync, mkdtempSync, readFileSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
-import { join } from 'node:path';
+import { basename, join } from 'node:path';
 import { test } from 'node:test';
 import { pathToFileURL } from 'node:url';
 
@@ -58,14 +58,18 @@ test('the page at start and after one answer looks as reviewed', async () => {
   await context.close();
 });
 
-// Each opened from disk at the size of its form, answered as the Linux
-// driver answers it: option 2 (or the last), the rows at a tenth and at three
-// tenths of the list, the next option.
+// Each, and the test exercise with every text at its longest, opened from
+// disk at the size of its form, answered as the Linux driver answers it:
+// option 2 (or the last), the rows at a tenth and at three tenths of the
+// list, the next option.
 test('the example exercises\' one-file pages look as reviewed', async () => {
   const folder = mkdtempSync(join(tmpdir(), 'trovanel-look-'));
-  for (const [name, options, rows] of [['states-of-water', 3, 4], ['cell-organelles', 8, 8]]) {
+  for (const [source, options, rows] of [['exercises/states-of-water', 3, 4],
+                                         ['exercises/cell-organelles', 8, 8],
+                                         ['tests/exercises/at-the-limits', 8, 8]]) {
+    const name = basename(source);
     const file = join(folder, `${name}.html`);
-    execFileSync(kPageTool, [join(kRoot, 'exercises', `${name}.trovanel`), '-o', file]);
+    execFileSync(kPageTool, [join(kRoot, `${source}.trovanel`), '-o', file]);
     const { page, context } = await openPage(session.browser, pathToFileURL(file).href,
                                              { width: 1024, height: 720 });
     const form = await page.locator('.form').boundingBox();
