@@ -68,12 +68,12 @@ ExerciseLayout::ExerciseLayout(const quiz::Exercise& exercise)
   // left of the widest window. Rows wider than the list scroll sideways;
   // captions wider than their control wrap onto more lines.
   const int beside = table.client_width - option.width - list.width;
-  const int option_width = std::max(
-      {option.width,
-       std::min(Widest(exercise.options, points) + kOptionChrome,
-                kMaxClientWidth - beside - kMinListWidth),
-       DrawnWidth(exercise.frame_caption, points) + kFrameCaptionChrome -
-           (frame.width - option.width)});
+  const int option_width =
+      std::max({option.width,
+                std::min(Widest(exercise.options, points) + kOptionChrome,
+                         kMaxClientWidth - beside - kMinListWidth),
+                DrawnWidth(exercise.frame_caption, points) +
+                    kFrameCaptionChrome - (frame.width - option.width)});
   const int wider_options = option_width - option.width;
   const int rows_width = Widest(exercise.descriptions, points) + kListChrome;
   const int list_width = std::min(
@@ -82,12 +82,11 @@ ExerciseLayout::ExerciseLayout(const quiz::Exercise& exercise)
       std::max(kMaxClientWidth - beside - option_width, kMinListWidth));
   const int wider_list = list_width - list.width;
   const int scroll_width = rows_width > list_width ? rows_width : 0;
-  const int title_width = std::clamp(
-      DrawnWidth(exercise.title_caption, points) + kLabelChrome, title.width,
-      kMaxClientWidth - 2 * title.left);
+  const int title_width =
+      std::clamp(DrawnWidth(exercise.title_caption, points) + kLabelChrome,
+                 title.width, kMaxClientWidth - 2 * title.left);
   const auto extra_lines = [points](std::string_view text, int width) {
-    return kLineStep *
-           (WrappedLines(text, points, width - kLabelChrome) - 1);
+    return kLineStep * (WrappedLines(text, points, width - kLabelChrome) - 1);
   };
   const int title_extra = extra_lines(exercise.title_caption, title_width);
   const int heading_extra = extra_lines(exercise.list_heading, list_width);
@@ -96,15 +95,15 @@ ExerciseLayout::ExerciseLayout(const quiz::Exercise& exercise)
   // the list grow; what lies below moves down.
   const int options = static_cast<int>(exercise.options.size());
   const int rows = static_cast<int>(exercise.descriptions.size());
-  const int frame_height = frame.height + kOptionStep * (options - kTableOptions);
+  const int frame_height =
+      frame.height + kOptionStep * (options - kTableOptions);
   const int list_height = list.height + kRowStep * (rows - kTableRows) +
                           (scroll_width > 0 ? kScrollBarHeight : 0);
   const int old_bottom =
       std::max(frame.top + frame.height, list.top + list.height);
-  const int lower =
-      std::max(frame.top + frame_height,
-               list.top + heading_extra + list_height) -
-      old_bottom;
+  const int lower = std::max(frame.top + frame_height,
+                             list.top + heading_extra + list_height) -
+                    old_bottom;
 
   int next_tab = 0;
   for (const ControlDescription& control : table.controls) {
@@ -175,8 +174,7 @@ std::string ExerciseLayout::TooLarge() const {
   return "прозорецът става " + std::to_string(client.width) + " × " +
          std::to_string(client.height) + " точки, а най-много са " +
          std::to_string(kMaxWindowWidth) + " × " +
-         std::to_string(kMaxWindowHeight) +
-         ": съкратете надписа на групата";
+         std::to_string(kMaxWindowHeight) + ": съкратете надписа на групата";
 }
 
 }  // namespace trovanel

@@ -193,7 +193,8 @@ INSTANTIATE_TEST_SUITE_P(
 // letters.
 std::string Wide(size_t chars) {
   std::string text;
-  for (size_t n = 1; n <= chars; ++n) text += n % 8 == 0 && n < chars ? " " : "Ю";
+  for (size_t n = 1; n <= chars; ++n)
+    text += n % 8 == 0 && n < chars ? " " : "Ю";
   return text;
 }
 

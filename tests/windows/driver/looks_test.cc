@@ -110,9 +110,9 @@ TEST_F(Looks, TheExampleFiles) {
         "tests/exercises/at-the-limits"}) {
     const std::string name = file.substr(file.rfind('/') + 1);
     SCOPED_TRACE(name);
-    std::ifstream in(std::string("Z:") + TROVANEL_SOURCE_DIR + "/" + file +
-                         ".trovanel",
-                     std::ios::binary);
+    std::ifstream in(
+        std::string("Z:") + TROVANEL_SOURCE_DIR + "/" + file + ".trovanel",
+        std::ios::binary);
     const trovanel::OpenedExercise opened(
         std::string(std::istreambuf_iterator<char>(in), {}), name);
     ASSERT_TRUE(opened.ok()) << opened.error();
