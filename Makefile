@@ -143,8 +143,10 @@ reference-images: build
 	python3 tests/support/xvfb_run.py --wm build/tests/support/trovanel_test_wm \
 	  -- tests/gui/reference_images.sh build/trovanel \
 	  build/tests/gui/trovanel_drive build/tests/gui/reference-images --update
-	for example in states-of-water cell-organelles; do \
-	  TROVANEL_EXERCISE=$(CURDIR)/exercises/$$example.trovanel \
+	for file in exercises/states-of-water exercises/cell-organelles \
+	    tests/exercises/at-the-limits; do \
+	  example=$$(basename $$file); \
+	  TROVANEL_EXERCISE=$(CURDIR)/$$file.trovanel \
 	  TROVANEL_REFERENCES=$(CURDIR)/tests/reference/linux/$$example \
 	  python3 tests/support/xvfb_run.py --wm build/tests/support/trovanel_test_wm \
 	  -- tests/gui/reference_images.sh build/trovanel build/tests/gui/trovanel_drive \

@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "forms/core/geometry.h"
-#include "forms/core/text_width.h"
 #include "forms/core/units.h"
+#include "app/text_fit.h"
 #include "app/trovanel_layout.h"
 
 namespace trovanel {
@@ -24,6 +24,13 @@ constexpr int kOptionChrome = 400;
 constexpr int kListChrome = 135;
 constexpr int kLabelChrome = 120;
 constexpr int kFrameCaptionChrome = 360;
+// The widest the window may be, and the least the list keeps of it when the
+// options are wide: room for a third of the longest description.
+constexpr int kMaxClientWidth = kMaxWindowWidth * 15;
+constexpr int kMinListWidth = 4000;
+// A sideways scroll bar's height, and a wrapped caption's further lines.
+constexpr int kScrollBarHeight = 255;
+constexpr int kLineStep = 285;
 
 bool IsOption(const ControlDescription& control) {
   return control.array == kOptionArray;
@@ -31,21 +38,6 @@ bool IsOption(const ControlDescription& control) {
 bool Is(const ControlDescription& control, std::string_view array,
         int16_t member) {
   return control.array == array && control.member == member;
-}
-
-// A text's width as drawn: glyphs hinted to whole pixels run up to 1.4 %
-// wider than the font's own advances.
-int DrawnWidth(std::string_view text, int points) {
-  const int width = forms::TextWidthTwips(text, points);
-  return width + width / 70;
-}
-
-int Widest(const std::vector<std::string>& texts, int points) {
-  int widest = 0;
-  for (const std::string& text : texts) {
-    widest = std::max(widest, DrawnWidth(text, points));
-  }
-  return widest;
 }
 
 template <typename Strings>
@@ -72,28 +64,45 @@ ExerciseLayout::ExerciseLayout(const quiz::Exercise& exercise)
   const ControlDescription option = find(kOptionArray, 0);
   const ControlDescription title = find(kLabelArray, 0);
 
-  // Widths: the option column, then the list column right of it.
-  const int option_width = std::max(
-      {option.width, Widest(exercise.options, points) + kOptionChrome,
-       DrawnWidth(exercise.frame_caption, points) +
-           kFrameCaptionChrome - (frame.width - option.width)});
+  // Widths: the option column, then the list column right of it in what is
+  // left of the widest window. Rows wider than the list scroll sideways;
+  // captions wider than their control wrap onto more lines.
+  const int beside = table.client_width - option.width - list.width;
+  const int option_width =
+      std::max({option.width,
+                std::min(Widest(exercise.options, points) + kOptionChrome,
+                         kMaxClientWidth - beside - kMinListWidth),
+                DrawnWidth(exercise.frame_caption, points) +
+                    kFrameCaptionChrome - (frame.width - option.width)});
   const int wider_options = option_width - option.width;
-  const int list_width = std::max(
-      {list.width, Widest(exercise.descriptions, points) + kListChrome,
-       DrawnWidth(exercise.list_heading, points) + kLabelChrome});
+  const int rows_width = Widest(exercise.descriptions, points) + kListChrome;
+  const int list_width = std::min(
+      std::max({list.width, rows_width,
+                DrawnWidth(exercise.list_heading, points) + kLabelChrome}),
+      std::max(kMaxClientWidth - beside - option_width, kMinListWidth));
   const int wider_list = list_width - list.width;
-  const int title_width = std::max(
-      title.width,
-      DrawnWidth(exercise.title_caption, points) + kLabelChrome);
+  const int scroll_width = rows_width > list_width ? rows_width : 0;
+  const int title_width =
+      std::clamp(DrawnWidth(exercise.title_caption, points) + kLabelChrome,
+                 title.width, kMaxClientWidth - 2 * title.left);
+  const auto extra_lines = [points](std::string_view text, int width) {
+    return kLineStep * (WrappedLines(text, points, width - kLabelChrome) - 1);
+  };
+  const int title_extra = extra_lines(exercise.title_caption, title_width);
+  const int heading_extra = extra_lines(exercise.list_heading, list_width);
 
-  // Heights: the group and the list grow; what lies below both moves down.
+  // Heights: the title and the heading may take more lines, the group and
+  // the list grow; what lies below moves down.
   const int options = static_cast<int>(exercise.options.size());
   const int rows = static_cast<int>(exercise.descriptions.size());
-  const int frame_height = frame.height + kOptionStep * (options - kTableOptions);
-  const int list_height = list.height + kRowStep * (rows - kTableRows);
+  const int frame_height =
+      frame.height + kOptionStep * (options - kTableOptions);
+  const int list_height = list.height + kRowStep * (rows - kTableRows) +
+                          (scroll_width > 0 ? kScrollBarHeight : 0);
   const int old_bottom =
       std::max(frame.top + frame.height, list.top + list.height);
-  const int lower = std::max(frame.top + frame_height, list.top + list_height) -
+  const int lower = std::max(frame.top + frame_height,
+                             list.top + heading_extra + list_height) -
                     old_bottom;
 
   int next_tab = 0;
@@ -102,6 +111,7 @@ ExerciseLayout::ExerciseLayout(const quiz::Exercise& exercise)
   }
   for (const ControlDescription& control : table.controls) {
     ControlDescription c = control;
+    if (c.container.empty() && !Is(c, kLabelArray, 0)) c.top += title_extra;
     if (IsOption(c)) {
       if (c.member >= options) continue;
       c.width = option_width;
@@ -112,16 +122,20 @@ ExerciseLayout::ExerciseLayout(const quiz::Exercise& exercise)
       c.caption = exercise.frame_caption;
     } else if (Is(c, kLabelArray, 0)) {
       c.width = title_width;
+      c.height += title_extra;
       c.caption = exercise.title_caption;
     } else if (Is(c, kLabelArray, 1)) {
       c.left += wider_options;
       c.width = list_width;
+      c.height += heading_extra;
       c.caption = exercise.list_heading;
     } else if (Is(c, kListArray, kDescriptionList)) {
       c.left += wider_options;
+      c.top += heading_extra;
       c.width = list_width;
       c.height = list_height;
       c.rows = descriptions_;
+      c.scroll_width = scroll_width;
     } else if (c.array == kListArray) {
       c.left += wider_options;
       c.top += lower;
@@ -148,7 +162,7 @@ ExerciseLayout::ExerciseLayout(const quiz::Exercise& exercise)
   form_.title = exercise.window_title;
   form_.client_width = std::max(table.client_width + wider_options + wider_list,
                                 title.left + title_width + title.left);
-  form_.client_height = table.client_height + lower;
+  form_.client_height = table.client_height + title_extra + lower;
   form_.controls = controls_;
 }
 
@@ -160,8 +174,7 @@ std::string ExerciseLayout::TooLarge() const {
   return "прозорецът става " + std::to_string(client.width) + " × " +
          std::to_string(client.height) + " точки, а най-много са " +
          std::to_string(kMaxWindowWidth) + " × " +
-         std::to_string(kMaxWindowHeight) +
-         ": съкратете най-дългия вариант или описание";
+         std::to_string(kMaxWindowHeight) + ": съкратете надписа на групата";
 }
 
 }  // namespace trovanel

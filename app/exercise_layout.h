@@ -20,9 +20,11 @@ inline constexpr int kMaxWindowHeight = 720;
 // the group grows by one option's step for each option past five (or
 // shrinks for fewer), the list by one row for each description, what lies
 // below them moves down by as much, and the columns widen until the longest
-// option and description (and the captions) fit in the form's font. For the
-// horse the places are the table's own. The exercise must outlive the
-// layout, which points into its texts.
+// option and description (and the captions) fit in the form's font, the
+// window never wider than kMaxWindowWidth: the list then scrolls sideways
+// (and grows by its scroll bar), and the title and the list's heading wrap
+// onto more lines. For the horse the places are the table's own. The
+// exercise must outlive the layout, which points into its texts.
 class ExerciseLayout {
  public:
   explicit ExerciseLayout(const quiz::Exercise& exercise);
@@ -32,7 +34,8 @@ class ExerciseLayout {
   const forms::FormDescription& description() const { return form_; }
 
   // Empty when the window is within kMaxWindowWidth × kMaxWindowHeight;
-  // else what is too large, in Bulgarian.
+  // else what is too large, in Bulgarian. Only a group caption too wide for
+  // one line beside the list makes it so: every other text wraps or scrolls.
   std::string TooLarge() const;
 
  private:

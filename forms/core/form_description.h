@@ -32,6 +32,10 @@ struct ControlDescription {
   std::optional<uint32_t> back_color = {};  // stored 0x00BBGGRR; none: default
   std::string_view caption = {};            // caption, or a text box's text
   std::span<const std::string_view> rows = {};  // a list box's rows
+  // A list box whose widest row is wider than the list: the width, in twips,
+  // the rows take (padding included); the list scrolls sideways over it. 0:
+  // every row fits and there is no sideways scroll bar.
+  int scroll_width = 0;
   Alignment alignment = Alignment::kLeft;
   // Text boxes: several lines, a vertical scroll bar, wrapping at the right
   // edge, and no typing by the user.

@@ -12,7 +12,8 @@ ListWidget::ListWidget(Form& form, ListBox& list, const Style& style, int x,
   textsize(style.font_pixels());
   format_char(0);  // rows are plain text, never FLTK markup
   column_char(0);
-  has_scrollbar(Fl_Browser_::VERTICAL);
+  has_scrollbar(list.description().scroll_width > 0 ? Fl_Browser_::BOTH
+                                                    : Fl_Browser_::VERTICAL);
   for (int16_t row = 0; row < list.row_count(); ++row) {
     std::string text;
     CheckStatus(list.ItemText(row, &text));

@@ -16,8 +16,11 @@ struct WidgetClass {
 WidgetClass ClassFor(const ControlDescription& own) {
   switch (own.kind) {
     case ControlKind::kListBox:
-      return {L"LISTBOX", WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
-              WS_EX_CLIENTEDGE};
+      return {
+          L"LISTBOX",
+          static_cast<DWORD>(WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT |
+                             (own.scroll_width > 0 ? WS_HSCROLL : 0)),
+          WS_EX_CLIENTEDGE};
     case ControlKind::kOptionButton:
       return {L"BUTTON", BS_AUTORADIOBUTTON, 0};
     case ControlKind::kTextBox: {

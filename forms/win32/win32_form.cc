@@ -118,12 +118,16 @@ void Win32Form::ApplyDpi(int dpi) {
       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
       DEFAULT_PITCH | FF_DONTCARE, face.c_str());
   for (const Widget& widget : widgets_) {
-    Rect rect =
-        ControlRect(form_.description(), widget.control->description(), dpi);
+    const ControlDescription& control = widget.control->description();
+    Rect rect = ControlRect(form_.description(), control, dpi);
     SetWindowPos(widget.hwnd, nullptr, rect.left, rect.top, rect.width,
                  rect.height, SWP_NOZORDER | SWP_NOACTIVATE);
     SendMessageW(widget.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(new_font),
                  TRUE);
+    if (control.scroll_width > 0) {
+      SendMessageW(widget.hwnd, LB_SETHORIZONTALEXTENT,
+                   TwipsToPixels(control.scroll_width, dpi), 0);
+    }
   }
   if (font_) DeleteObject(font_);
   font_ = new_font;

@@ -5,7 +5,7 @@
 import { execFileSync } from 'node:child_process';
 import { mkdtempSync } from 'node:fs';
 import { tmpdir } from 'node:os';
-import { join } from 'node:path';
+import { basename, join } from 'node:path';
 import { test } from 'node:test';
 import { pathToFileURL } from 'node:url';
 
@@ -45,13 +45,16 @@ async function expectExampleLooks(file, name, options, rows) {
   await context.close();
 }
 
-const kExamples = [['states-of-water', 3, 4], ['cell-organelles', 8, 8]];
+// The examples, and the test exercise with every text at its longest.
+const kExamples = [['exercises/states-of-water', 3, 4], ['exercises/cell-organelles', 8, 8],
+                   ['tests/exercises/at-the-limits', 8, 8]];
 
 test('the example exercises\' one-file pages look as reviewed', async () => {
   const folder = mkdtempSync(join(tmpdir(), 'trovanel-look-'));
-  for (const [name, options, rows] of kExamples) {
+  for (const [source, options, rows] of kExamples) {
+    const name = basename(source);
     const file = join(folder, `${name}.html`);
-    execFileSync(kPageTool, [join(kRoot, 'exercises', `${name}.trovanel`), '-o', file]);
+    execFileSync(kPageTool, [join(kRoot, `${source}.trovanel`), '-o', file]);
     await expectExampleLooks(file, name, options, rows);
   }
 });
@@ -59,9 +62,10 @@ test('the example exercises\' one-file pages look as reviewed', async () => {
 // Opened without a learning platform, the package's page is the one-file page.
 test('the page of a learning platform\'s package looks as the one-file page', async () => {
   const folder = mkdtempSync(join(tmpdir(), 'trovanel-look-'));
-  const [name, options, rows] = kExamples[0];
+  const [source, options, rows] = kExamples[0];
+  const name = basename(source);
   const zip = join(folder, `${name}.zip`);
-  execFileSync(kPageTool, [join(kRoot, 'exercises', `${name}.trovanel`), '-o', zip]);
+  execFileSync(kPageTool, [join(kRoot, `${source}.trovanel`), '-o', zip]);
   execFileSync('python3', ['-m', 'zipfile', '-e', zip, folder]);
   await expectExampleLooks(join(folder, 'index.html'), name, options, rows);
 });

@@ -99,16 +99,20 @@ TEST_F(Looks, AfterTheWorkedExample) {
   Keep(session, Folder(""), "worked_example");
 }
 
-// Each example opened from its file (on drive Z:, the Linux root). Its
+// Each example, and the test exercise at every limit, opened from its file
+// (on drive Z:, the Linux root). Its
 // worked example takes the steps the Linux driver takes: option 2 (or the
 // last), the rows at a tenth and at three tenths of the list's height, then
 // the next option.
 TEST_F(Looks, TheExampleFiles) {
-  for (const std::string name : {"states-of-water", "cell-organelles"}) {
+  for (const std::string file :
+       {"exercises/states-of-water", "exercises/cell-organelles",
+        "tests/exercises/at-the-limits"}) {
+    const std::string name = file.substr(file.rfind('/') + 1);
     SCOPED_TRACE(name);
-    std::ifstream in(std::string("Z:") + TROVANEL_SOURCE_DIR + "/exercises/" +
-                         name + ".trovanel",
-                     std::ios::binary);
+    std::ifstream in(
+        std::string("Z:") + TROVANEL_SOURCE_DIR + "/" + file + ".trovanel",
+        std::ios::binary);
     const trovanel::OpenedExercise opened(
         std::string(std::istreambuf_iterator<char>(in), {}), name);
     ASSERT_TRUE(opened.ok()) << opened.error();
