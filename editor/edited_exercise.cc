@@ -2,8 +2,10 @@
 
 #include <variant>
 
-#include "quiz/exercise_file_writer.h"
 #include "pages/one_file_page.h"
+#include "pages/scorm_package.h"
+#include "quiz/exercise_file_writer.h"
+#include "quiz/exercise_formats.h"
 
 namespace trovanel {
 namespace {
@@ -38,10 +40,15 @@ void EditedExercise::AddDescription(std::string name, std::string text) {
 }
 
 bool EditedExercise::Open(std::string_view bytes, std::string_view file_name) {
-  quiz::FileWording wording;
-  quiz::LoadedExercise loaded =
-      quiz::ParseExercise(bytes, file_name, &wording);
   checked_.reset();
+  quiz::FileText text = quiz::AsExerciseFile(std::string(bytes), file_name);
+  if (auto* error = std::get_if<quiz::ExerciseError>(&text)) {
+    error_ = std::move(*error);
+    return false;
+  }
+  quiz::FileWording wording;
+  quiz::LoadedExercise loaded = quiz::ParseExercise(
+      std::get<std::string>(text), file_name, &wording);
   if (auto* error = std::get_if<quiz::ExerciseError>(&loaded)) {
     error_ = std::move(*error);
     return false;
@@ -80,6 +87,17 @@ std::string EditedExercise::FileText() const {
 std::string EditedExercise::Page(std::string_view packed_module) const {
   if (checked_ == nullptr || !checked_->ok()) return {};
   return OneFilePage(checked_->layout(), checked_->exercise(), packed_module);
+}
+
+std::string EditedExercise::Package(std::string_view packed_module) const {
+  if (checked_ == nullptr || !checked_->ok()) return {};
+  return ScormPackage(checked_->layout(), checked_->exercise(), packed_module);
+}
+
+quiz::WrittenGift EditedExercise::Gift() const {
+  const bool checked = checked_ != nullptr && checked_->ok();
+  return quiz::WriteGiftQuestion(checked ? checked_->exercise() : draft_,
+                                 kDraftName);
 }
 
 }  // namespace trovanel
