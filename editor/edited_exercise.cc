@@ -40,19 +40,22 @@ void EditedExercise::AddDescription(std::string name, std::string text) {
 }
 
 bool EditedExercise::Open(std::string_view bytes, std::string_view file_name) {
-  checked_.reset();
+  // A file that cannot be read leaves the draft, and what it was checked as,
+  // as they were: the downloads go on writing the exercise shown.
   quiz::FileText text = quiz::AsExerciseFile(std::string(bytes), file_name);
   if (auto* error = std::get_if<quiz::ExerciseError>(&text)) {
     error_ = std::move(*error);
     return false;
   }
   quiz::FileWording wording;
-  quiz::LoadedExercise loaded = quiz::ParseExercise(
-      std::get<std::string>(text), file_name, &wording);
+  quiz::LoadedExercise loaded =
+      quiz::ParseExercise(std::get<std::string>(text), file_name, &wording);
   if (auto* error = std::get_if<quiz::ExerciseError>(&loaded)) {
     error_ = std::move(*error);
     return false;
   }
+  checked_.reset();
+  error_ = {};
   draft_ = std::move(std::get<quiz::Exercise>(loaded));
   // A language the loader told from the texts stays untold in the draft.
   draft_.language = std::move(wording.language);
@@ -77,7 +80,9 @@ bool EditedExercise::Check() {
 }
 
 const quiz::ExerciseError& EditedExercise::error() const {
-  return checked_ != nullptr && !checked_->ok() ? checked_->fault() : error_;
+  // An Open() that failed is newer than any Check(), which clears error_.
+  const bool check_failed = checked_ != nullptr && !checked_->ok();
+  return check_failed && error_.message.empty() ? checked_->fault() : error_;
 }
 
 std::string EditedExercise::FileText() const {

@@ -44,7 +44,7 @@ class EditedExercise {
 
   // Checks the draft as it stands; true when it makes a window.
   bool Check();
-  // After a Check() that failed, or an Open(): what is wrong.
+  // After a Check() that failed, or an Open() that failed: what is wrong.
   const quiz::ExerciseError& error() const;
 
   std::string FileText() const;

@@ -78,8 +78,8 @@ EMSCRIPTEN_KEEPALIVE const char* EditorErrorMessage() {
   return Returned(Edited().error().message);
 }
 
-// The file's bytes as read, a .trovanel file or a .gift question; 1 when the draft now holds its exercise, else
-// EditorFileError says why.
+// The file's bytes as read, a .trovanel file or a .gift question; 1 when the
+// draft now holds its exercise, else EditorFileError says why.
 EMSCRIPTEN_KEEPALIVE int EditorOpen(const char* bytes, int size,
                                     const char* file_name) {
   return Edited().Open(std::string_view(bytes, static_cast<size_t>(size)),

@@ -304,22 +304,28 @@ test('a GIFT question opens, and goes out as a package for a platform and as GIF
   const opened = await fields(page);
   assert.deepEqual(opened.options, [['Лед', '0'], ['Вода', '1'], ['Пара', '2']]);
   assert.deepEqual(opened.descriptions, ['твърдо', 'течно', 'газ', 'плазма']);
-  assert.equal(await page.inputValue('#f-title'), 'Вода');
 
-  await page.fill('#f-title', ' Вода/лед:  пара <1> ');
-  await page.fill('#f-window-title', 'Вода & лед');
+  // A bad GIFT file is told by its line and column, as a bad exercise file,
+  // and leaves the exercise, and its downloads, as they were.
+  await openFile(page, giftFile('лош.gift', '::В::Колко?\n{=2 ~3}\n'), { said: /не може да се отвори/ });
+  assert.match(await page.textContent('#status'), /лош\.gift:\d+:\d+: /);
+  assert.deepEqual(await fields(page), opened);
   const zip = await download(page, '#package');
-  assert.match(zip, /\/Вода лед пара 1\.zip$/);
+  assert.match(zip, /\/Вода\.zip$/, 'named after the title');
   const unpacked = join(kEditorOutput, 'package');
   execFileSync('python3', ['-m', 'zipfile', '-t', zip]);
   execFileSync('python3', ['-m', 'zipfile', '-e', zip, unpacked]);
-  assert.match(readFileSync(join(unpacked, 'imsmanifest.xml'), 'utf8'), /<title>Вода &amp; лед<\/title>/);
+  assert.ok(readFileSync(join(unpacked, 'imsmanifest.xml'), 'utf8')
+    .includes(`<title>${await page.inputValue('#f-window-title')}</title>`));
   const packaged = await context.newPage();
   await packaged.goto(pathToFileURL(join(unpacked, 'index.html')).href);
   await packaged.waitForSelector('.form:not([inert])', { state: 'attached' });
   assert.equal(await answer(packaged, 2, 2), 'Правилно.');
 
-  const gift = readFileSync(await download(page, '#gift'), 'utf8');
+  await page.fill('#f-title', ' Вода/лед:  пара <1> ');
+  const giftPath = await download(page, '#gift');
+  assert.match(giftPath, /\/Вода лед пара 1\.gift$/);
+  const gift = readFileSync(giftPath, 'utf8');
   assert.match(gift, /^::Вода\/лед\\: {2}пара <1>::/);
   assert.match(gift, /^\t=Пара -> газ$/m);
 
@@ -329,11 +335,6 @@ test('a GIFT question opens, and goes out as a package for a platform and as GIF
   await page.click('#descriptions tbody tr:nth-child(3) [data-action=remove]');
   await page.click('#gift');
   assert.match(await page.textContent('#status'), /^Въпросът GIFT не може да се запише: .*поне 2 варианта и 3 описания/);
-
-  // A bad GIFT file is told by its line and column, as a bad exercise file.
-  await openFile(page, giftFile('лош.gift', '::В::Колко?\n{=2 ~3}\n'), { said: /не може да се отвори/ });
-  assert.match(await page.textContent('#status'), /лош\.gift:\d+:\d+: /);
-  assert.equal(await page.inputValue('#f-title'), ' Вода/лед:  пара <1> ', 'the draft kept');
 
   const name = (title) => page.evaluate((t) => DownloadName.of(t, '.zip'), title);
   assert.equal(await name(' ./\\:*?"<>|\u0000\u202e. '), 'упражнение.zip');
