@@ -2,8 +2,10 @@
 
 #include <variant>
 
-#include "quiz/exercise_file_writer.h"
 #include "pages/one_file_page.h"
+#include "pages/scorm_package.h"
+#include "quiz/exercise_file_writer.h"
+#include "quiz/exercise_formats.h"
 
 namespace trovanel {
 namespace {
@@ -38,14 +40,22 @@ void EditedExercise::AddDescription(std::string name, std::string text) {
 }
 
 bool EditedExercise::Open(std::string_view bytes, std::string_view file_name) {
+  // A file that cannot be read leaves the draft, and what it was checked as,
+  // as they were: the downloads go on writing the exercise shown.
+  quiz::FileText text = quiz::AsExerciseFile(std::string(bytes), file_name);
+  if (auto* error = std::get_if<quiz::ExerciseError>(&text)) {
+    error_ = std::move(*error);
+    return false;
+  }
   quiz::FileWording wording;
   quiz::LoadedExercise loaded =
-      quiz::ParseExercise(bytes, file_name, &wording);
-  checked_.reset();
+      quiz::ParseExercise(std::get<std::string>(text), file_name, &wording);
   if (auto* error = std::get_if<quiz::ExerciseError>(&loaded)) {
     error_ = std::move(*error);
     return false;
   }
+  checked_.reset();
+  error_ = {};
   draft_ = std::move(std::get<quiz::Exercise>(loaded));
   // A language the loader told from the texts stays untold in the draft.
   draft_.language = std::move(wording.language);
@@ -70,7 +80,9 @@ bool EditedExercise::Check() {
 }
 
 const quiz::ExerciseError& EditedExercise::error() const {
-  return checked_ != nullptr && !checked_->ok() ? checked_->fault() : error_;
+  // An Open() that failed is newer than any Check(), which clears error_.
+  const bool check_failed = checked_ != nullptr && !checked_->ok();
+  return check_failed && error_.message.empty() ? checked_->fault() : error_;
 }
 
 std::string EditedExercise::FileText() const {
@@ -80,6 +92,17 @@ std::string EditedExercise::FileText() const {
 std::string EditedExercise::Page(std::string_view packed_module) const {
   if (checked_ == nullptr || !checked_->ok()) return {};
   return OneFilePage(checked_->layout(), checked_->exercise(), packed_module);
+}
+
+std::string EditedExercise::Package(std::string_view packed_module) const {
+  if (checked_ == nullptr || !checked_->ok()) return {};
+  return ScormPackage(checked_->layout(), checked_->exercise(), packed_module);
+}
+
+quiz::WrittenGift EditedExercise::Gift() const {
+  const bool checked = checked_ != nullptr && checked_->ok();
+  return quiz::WriteGiftQuestion(checked ? checked_->exercise() : draft_,
+                                 kDraftName);
 }
 
 }  // namespace trovanel

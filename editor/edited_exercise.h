@@ -8,6 +8,7 @@
 
 #include "quiz/exercise.h"
 #include "quiz/exercise_file.h"
+#include "quiz/gift_writer.h"
 #include "app/opened_exercise.h"
 
 namespace trovanel {
@@ -28,8 +29,9 @@ class EditedExercise {
   // it.
   void AddDescription(std::string name, std::string text);
 
-  // Puts a file's exercise in the draft; false and the file's error (with
-  // its line and column) when it cannot be read.
+  // Puts a file's exercise in the draft, a .trovanel file or a GIFT
+  // question (.gift); false and the file's error (with its line and column)
+  // when it cannot be read.
   bool Open(std::string_view bytes, std::string_view file_name);
 
   // Empty for a count past the texts.
@@ -42,12 +44,18 @@ class EditedExercise {
 
   // Checks the draft as it stands; true when it makes a window.
   bool Check();
-  // After a Check() that failed, or an Open(): what is wrong.
+  // After a Check() that failed, or an Open() that failed: what is wrong.
   const quiz::ExerciseError& error() const;
 
   std::string FileText() const;
   // Only after a Check() that passed: the one-file page of the exercise.
   std::string Page(std::string_view packed_module) const;
+  // Only after a Check() that passed: the page in a package for a learning
+  // platform, a zip.
+  std::string Package(std::string_view packed_module) const;
+  // The exercise as a GIFT question (as the loader read it, after a Check()
+  // that passed), or why a platform's matching question cannot hold it.
+  quiz::WrittenGift Gift() const;
 
  private:
   quiz::Exercise draft_;

@@ -1,8 +1,9 @@
 // The exercise editor's page: the teacher's fields, kept in the browser's
 // storage, checked on every change by the module (the loader, the layout
 // rule and the page generator in C++), a preview that is the one-file page
-// itself, and the two downloads. After the page has loaded it sends and
-// fetches nothing.
+// itself, and the downloads: the file, the one-file page, the package for a
+// learning platform and the GIFT question, each named after the exercise's
+// title. After the page has loaded it sends and fetches nothing.
 'use strict';
 
 (function() {
@@ -10,14 +11,13 @@
          readExercise, showExercise, descriptionChoices, fieldElement, fieldName,
          focusRow} = EditorFields;
   const kStorageKey = 'trovanel-editor';
-  const kDefaultFile = 'упражнение.trovanel';
+  const kDownloads = ['save', 'page', 'package', 'gift'];
   const kPreviewTrials = 'editor-preview';
 
   const $ = (id) => document.getElementById(id);
   const status = $('status');
   let module = null;
   let packedModule = null;
-  let fileName = kDefaultFile;
   let touched = false;   // the teacher has changed something: faults are shown at the field
 
   let invalidField = null;
@@ -109,15 +109,14 @@
     performance.mark(kPreviewTrials + '-start');
     const exercise = readExercise();
     try {
-      localStorage.setItem(kStorageKey, JSON.stringify({fileName, touched, exercise}));
+      localStorage.setItem(kStorageKey, JSON.stringify({touched, exercise}));
     } catch (error) {
       // Storage full or refused: the editor works on, the work is not kept.
     }
     // A blank exercise, untouched, waits for the teacher: nothing to check.
     if (touched) sendExercise(exercise);
     const ok = touched && module._EditorCheck() === 1;
-    $('save').disabled = !ok;
-    $('page').disabled = !ok;
+    for (const id of kDownloads) $(id).disabled = !ok;
     EditorPreview.setStale(!ok);
     if (!ok) {
       showFault(module.UTF8ToString(module._EditorErrorField()),
@@ -179,10 +178,11 @@
 
   // ---- Files.
 
-  function download(text, name, type) {
+  // `content` a text, or bytes; the name is the title's, with `extension`.
+  function download(content, extension, type) {
     const link = document.createElement('a');
-    link.href = URL.createObjectURL(new Blob([text], {type}));
-    link.download = name;
+    link.href = URL.createObjectURL(new Blob([content], {type}));
+    link.download = DownloadName.of(readExercise().texts.title, extension);
     document.body.append(link);
     link.click();
     link.remove();
@@ -199,7 +199,6 @@
       say('Файлът не може да се отвори: ' + module.UTF8ToString(module._EditorFileError()), true);
       return;
     }
-    fileName = file.name.endsWith('.trovanel') ? file.name : file.name + '.trovanel';
     touched = true;
     load(receivedExercise());
     if (!status.classList.contains('fault')) say(`Отворен е файлът „${file.name}“.`);
@@ -228,7 +227,6 @@
     $('add-description').addEventListener('click', () => changeRows('description', 0, 'add'));
     $('new').addEventListener('click', () => {
       if (!confirm('Да се изчисти ли упражнението? Незаписаното в файл ще се загуби.')) return;
-      fileName = kDefaultFile;
       touched = false;
       load(blankExercise());
       textField(textKeys()[0]).focus();
@@ -249,10 +247,26 @@
       if (file) openFile(file);
     });
     $('save').addEventListener('click', () =>
-      download(module.UTF8ToString(module._EditorFileText()), fileName, 'application/toml'));
+      download(module.UTF8ToString(module._EditorFileText()), '.trovanel', 'application/toml'));
     $('page').addEventListener('click', () => {
       const page = withText(packedModule, (packed) => module.UTF8ToString(module._EditorPage(packed)));
-      download(page, fileName.replace(/\.trovanel$/, '') + '.html', 'text/html');
+      download(page, '.html', 'text/html');
+    });
+    $('package').addEventListener('click', () => {
+      const zip = withText(packedModule, (packed) => {
+        const pointer = module._EditorPackage(packed);
+        return module.HEAPU8.slice(pointer, pointer + module._EditorReturnedSize());
+      });
+      download(zip, '.zip', 'application/zip');
+    });
+    $('gift').addEventListener('click', () => {
+      const gift = module.UTF8ToString(module._EditorGift());
+      if (gift) {
+        download(gift, '.gift', 'text/plain');
+      } else {
+        say('Въпросът GIFT не може да се запише: ' +
+            module.UTF8ToString(module._EditorGiftError()), true);
+      }
     });
   }
 
@@ -280,10 +294,7 @@
     await new Promise((resolve) => setTimeout(resolve));
     bind();
     const stored = storedWork();
-    if (stored) {
-      fileName = stored.fileName || kDefaultFile;
-      touched = Boolean(stored.touched);
-    }
+    if (stored) touched = Boolean(stored.touched);
     load(stored ? stored.exercise : blankExercise());
   }
 

@@ -16,6 +16,7 @@ set(editor_page_files
   ${PROJECT_SOURCE_DIR}/editor/editor.html
   ${PROJECT_SOURCE_DIR}/editor/editor.js
   ${PROJECT_SOURCE_DIR}/editor/editor_fields.js
+  ${PROJECT_SOURCE_DIR}/editor/download_name.js
   ${PROJECT_SOURCE_DIR}/editor/editor_preview.js
   ${PROJECT_SOURCE_DIR}/forms/web/packed_module.js
   ${PROJECT_SOURCE_DIR}/forms/web/page_alert.js
@@ -23,6 +24,7 @@ set(editor_page_files
 add_custom_command(
   OUTPUT ${TROVANEL_DIST}/editor.html ${TROVANEL_DIST}/editor.js
          ${TROVANEL_DIST}/editor_fields.js ${TROVANEL_DIST}/editor_preview.js
+         ${TROVANEL_DIST}/download_name.js
          ${TROVANEL_DIST}/packed_module.js ${TROVANEL_DIST}/page_alert.js
          ${TROVANEL_DIST}/page_in_place.js
          ${TROVANEL_DIST}/trovanel-one-file.pack

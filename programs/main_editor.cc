@@ -1,11 +1,14 @@
 // The editor page's module: the exercise the teacher writes is checked by
-// the loader, written as a .trovanel file and as a one-file page by the same
-// C++ the programs use. The page's script (editor/editor.js) calls these
-// functions; texts are UTF-8, and a returned text lives until the next call.
+// the loader, written as a .trovanel file, a one-file page, a package for a
+// learning platform and a GIFT question by the same C++ the programs use.
+// The page's script (editor/editor.js) calls these functions; texts are
+// UTF-8, and a returned text lives until the next call, its length in bytes
+// in EditorReturnedSize (the package is bytes, not a text).
 
 #include <emscripten.h>
 
 #include <string>
+#include <variant>
 
 #include "forms/core/line_breaks.h"
 #include "editor/edited_exercise.h"
@@ -18,17 +21,31 @@ trovanel::EditedExercise& Edited() {
   return edited;
 }
 
-const char* Returned(std::string text) {
+std::string& Returned() {
   static std::string returned;
-  returned = std::move(text);
-  return returned.c_str();
+  return returned;
+}
+
+const char* Returned(std::string text) {
+  Returned() = std::move(text);
+  return Returned().c_str();
+}
+
+// Why the last GIFT question could not be written.
+std::string& GiftError() {
+  static std::string message;
+  return message;
 }
 
 }  // namespace
 
 extern "C" {
 
-// What an exercise is made of, as JSON (window/exercise_schema_json.h): the
+EMSCRIPTEN_KEEPALIVE int EditorReturnedSize() {
+  return static_cast<int>(Returned().size());
+}
+
+// What an exercise is made of, as JSON (editor/exercise_schema_json.h): the
 // page builds its fields from it, and numbers the texts in its order.
 EMSCRIPTEN_KEEPALIVE const char* EditorSchema() {
   return Returned(trovanel::ExerciseSchemaJson());
@@ -61,8 +78,8 @@ EMSCRIPTEN_KEEPALIVE const char* EditorErrorMessage() {
   return Returned(Edited().error().message);
 }
 
-// The file's bytes as read; 1 when the draft now holds its exercise, else
-// EditorFileError says why.
+// The file's bytes as read, a .trovanel file or a .gift question; 1 when the
+// draft now holds its exercise, else EditorFileError says why.
 EMSCRIPTEN_KEEPALIVE int EditorOpen(const char* bytes, int size,
                                     const char* file_name) {
   return Edited().Open(std::string_view(bytes, static_cast<size_t>(size)),
@@ -113,6 +130,26 @@ EMSCRIPTEN_KEEPALIVE const char* EditorFileText() {
 // (empty for the preview, which takes the markup and the exercise from it).
 EMSCRIPTEN_KEEPALIVE const char* EditorPage(const char* packed_module) {
   return Returned(Edited().Page(packed_module));
+}
+
+// After a check that passed: the package's zip, EditorReturnedSize bytes.
+EMSCRIPTEN_KEEPALIVE const char* EditorPackage(const char* packed_module) {
+  return Returned(Edited().Package(packed_module));
+}
+
+// The GIFT question, or an empty text and EditorGiftError's message when a
+// platform's matching question cannot hold the exercise.
+EMSCRIPTEN_KEEPALIVE const char* EditorGift() {
+  quiz::WrittenGift gift = Edited().Gift();
+  if (auto* error = std::get_if<quiz::ExerciseError>(&gift)) {
+    GiftError() = std::move(error->message);
+    return Returned("");
+  }
+  return Returned(std::move(std::get<std::string>(gift)));
+}
+
+EMSCRIPTEN_KEEPALIVE const char* EditorGiftError() {
+  return Returned(GiftError());
 }
 
 }  // extern "C"

@@ -1,9 +1,12 @@
 // The exercise editor (editor.html) in headless Chromium: a teacher writes
 // an exercise by keyboard, tries it in the preview, downloads it as a
-// one-file page and as a file, opens files, meets faults at their fields and
-// finds the work again after a reload; axe-core finds nothing.
+// one-file page, a file, a package for a learning platform and a GIFT
+// question, named after its title, opens files (GIFT ones too), meets faults
+// at their fields and finds the work again after a reload; axe-core finds
+// nothing.
 import assert from 'node:assert/strict';
-import { mkdirSync, readFileSync } from 'node:fs';
+import { execFileSync } from 'node:child_process';
+import { mkdirSync, readFileSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { pathToFileURL } from 'node:url';
 import { test } from 'node:test';
@@ -34,8 +37,9 @@ async function openEditor(context) {
   return { page, context, errors, requests };
 }
 
-// Opens a file with the button's file chooser, or by dropping it on the page.
-async function openFile(page, path, { drop = false } = {}) {
+// Opens a file with the button's file chooser, or by dropping it on the page,
+// and waits for the status to say `said`.
+async function openFile(page, path, { drop = false, said = /Отворен/ } = {}) {
   if (drop) {
     const bytes = [...readFileSync(path)];
     const name = path.split('/').pop();
@@ -48,7 +52,8 @@ async function openFile(page, path, { drop = false } = {}) {
   } else {
     await page.setInputFiles('#open-file', path);
   }
-  await page.waitForFunction(() => /Отворен/.test(document.getElementById('status').textContent));
+  await page.waitForFunction((pattern) =>
+    new RegExp(pattern).test(document.getElementById('status').textContent), said.source);
 }
 
 // The fields as the teacher sees them.
@@ -142,6 +147,7 @@ test('a 3-pair exercise written by keyboard alone works in the preview, as a one
 
   // The one-file page, opened from disk, answers as the preview does.
   const pagePath = await download(page, '#page');
+  assert.match(pagePath, /\/Химия - вещества\.html$/, 'named after the title');
   const onePage = await context.newPage();
   await onePage.goto(pathToFileURL(pagePath).href);
   await onePage.waitForSelector('.form:not([inert])', { state: 'attached' });
@@ -151,7 +157,7 @@ test('a 3-pair exercise written by keyboard alone works in the preview, as a one
 
   // The saved file opens in another editor with the same fields.
   const filePath = await download(page, '#save');
-  assert.match(filePath, /\.trovanel$/);
+  assert.match(filePath, /\/Химия - вещества\.trovanel$/);
   const other = await openEditor(context);
   await other.page.evaluate(() => localStorage.clear());
   await openFile(other.page, filePath);
@@ -259,8 +265,9 @@ test('a missing text, an over-long description, a name given twice and a bad lan
     const described = await field.getAttribute('aria-describedby');
     assert.match(await page.textContent(`#${described}`), message);
     assert.match(await page.textContent('#status'), message);
-    assert.equal(await page.isDisabled('#save'), true);
-    assert.equal(await page.isDisabled('#page'), true);
+    for (const button of ['#save', '#page', '#package', '#gift']) {
+      assert.equal(await page.isDisabled(button), true, button);
+    }
   };
   await page.fill('#f-group', '');
   await expectFault('#f-group', /липсва текстът/);
@@ -280,6 +287,58 @@ test('a missing text, an over-long description, a name given twice and a bad lan
   await page.fill('#f-language', 'bg');
   assert.equal(await page.isDisabled('#page'), false);
   assert.equal(await page.locator('[aria-invalid]').count(), 0);
+  assert.deepEqual(errors, []);
+  await context.close();
+});
+
+test('a GIFT question opens, and goes out as a package for a platform and as GIFT, safely named', async () => {
+  const { page, context, errors } = await openEditor();
+  mkdirSync(kEditorOutput, { recursive: true });
+  const giftFile = (name, text) => {
+    const path = join(kEditorOutput, name);
+    writeFileSync(path, text);
+    return path;
+  };
+  await openFile(page, giftFile('въпрос.gift',
+    '::Вода::Свържете. {\n=Лед -> твърдо\n=Вода -> течно\n=Пара -> газ\n= -> плазма\n}\n'));
+  const opened = await fields(page);
+  assert.deepEqual(opened.options, [['Лед', '0'], ['Вода', '1'], ['Пара', '2']]);
+  assert.deepEqual(opened.descriptions, ['твърдо', 'течно', 'газ', 'плазма']);
+
+  // A bad GIFT file is told by its line and column, as a bad exercise file,
+  // and leaves the exercise, and its downloads, as they were.
+  await openFile(page, giftFile('лош.gift', '::В::Колко?\n{=2 ~3}\n'), { said: /не може да се отвори/ });
+  assert.match(await page.textContent('#status'), /лош\.gift:\d+:\d+: /);
+  assert.deepEqual(await fields(page), opened);
+  const zip = await download(page, '#package');
+  assert.match(zip, /\/Вода\.zip$/, 'named after the title');
+  const unpacked = join(kEditorOutput, 'package');
+  execFileSync('python3', ['-m', 'zipfile', '-t', zip]);
+  execFileSync('python3', ['-m', 'zipfile', '-e', zip, unpacked]);
+  assert.ok(readFileSync(join(unpacked, 'imsmanifest.xml'), 'utf8')
+    .includes(`<title>${await page.inputValue('#f-window-title')}</title>`));
+  const packaged = await context.newPage();
+  await packaged.goto(pathToFileURL(join(unpacked, 'index.html')).href);
+  await packaged.waitForSelector('.form:not([inert])', { state: 'attached' });
+  assert.equal(await answer(packaged, 2, 2), 'Правилно.');
+
+  await page.fill('#f-title', ' Вода/лед:  пара <1> ');
+  const giftPath = await download(page, '#gift');
+  assert.match(giftPath, /\/Вода лед пара 1\.gift$/);
+  const gift = readFileSync(giftPath, 'utf8');
+  assert.match(gift, /^::Вода\/лед\\: {2}пара <1>::/);
+  assert.match(gift, /^\t=Пара -> газ$/m);
+
+  // A question a platform would refuse is said, not downloaded.
+  await page.click('#descriptions tbody tr:nth-child(4) [data-action=remove]');
+  await page.click('#options tbody tr:nth-child(3) [data-action=remove]');
+  await page.click('#descriptions tbody tr:nth-child(3) [data-action=remove]');
+  await page.click('#gift');
+  assert.match(await page.textContent('#status'), /^Въпросът GIFT не може да се запише: .*поне 2 варианта и 3 описания/);
+
+  const name = (title) => page.evaluate((t) => DownloadName.of(t, '.zip'), title);
+  assert.equal(await name(' ./\\:*?"<>|\u0000\u202e. '), 'упражнение.zip');
+  assert.equal(await name('Я'.repeat(59) + '😀😀'), 'Я'.repeat(59) + '😀.zip');
   assert.deepEqual(errors, []);
   await context.close();
 });
