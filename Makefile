@@ -11,7 +11,7 @@ export TROVANEL_MISSING_PACKAGES ?= $(CURDIR)/build/missing-packages.txt
 NEEDS_windows := mingw-w64
 NEEDS_web := emscripten googletest
 NEEDS_package := $(NEEDS_windows) $(NEEDS_web)
-NEEDS_web-test := $(NEEDS_web) chromium nodejs npm
+NEEDS_web-test := $(NEEDS_web) chromium nodejs npm libxml2-utils
 NEEDS_fuzz-check := clang libclang-rt-14-dev
 OPTIONAL_STAGES := windows package fuzz-check web-test
 stage = MAKE="$(MAKE)" bash tools/missing-packages.sh stage $(1) $(NEEDS_$(1))
