@@ -157,8 +157,9 @@ class Reader {
     }
     const std::string& value = text->get();
     // An empty text would leave a field without a name or a message unsaid.
-    if (value.empty())
+    if (value.empty()) {
       Fail(node->source(), "липсва текстът " + Quoted(key), key);
+    }
     if (!multi_line && value.find_first_of("\r\n") != std::string::npos) {
       Fail(node->source(), Quoted(key) + " трябва да е на един ред", key);
     }
