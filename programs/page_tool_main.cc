@@ -101,7 +101,7 @@ std::optional<int> WriteByExtension(const quiz::Exercise& exercise,
 // What goes into `out_file`: the page, or for a .zip the platform's package.
 std::string Output(const trovanel::OpenedExercise& opened,
                    const std::string& module, std::string_view out_file) {
-  if (out_file.ends_with(".zip")) {
+  if (quiz::HasExtension(out_file, ".zip")) {
     return trovanel::ScormPackage(opened.layout(), opened.exercise(), module);
   }
   return trovanel::OneFilePage(opened.layout(), opened.exercise(), module);

@@ -7,7 +7,6 @@
 #include "quiz/gift_writer.h"
 
 namespace quiz {
-namespace {
 
 bool HasExtension(std::string_view file_name, std::string_view extension) {
   if (file_name.size() < extension.size()) return false;
@@ -17,8 +16,6 @@ bool HasExtension(std::string_view file_name, std::string_view extension) {
                       return a == (b >= 'A' && b <= 'Z' ? b - 'A' + 'a' : b);
                     });
 }
-
-}  // namespace
 
 FileText AsExerciseFile(std::string bytes, std::string_view file_name) {
   if (!HasExtension(file_name, ".gift")) return bytes;

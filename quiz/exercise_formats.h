@@ -14,6 +14,9 @@
 // extension: ".gift" a GIFT question, ".trovanel" an exercise file.
 namespace quiz {
 
+// Whether `file_name` ends in `extension` (".gift"), in any case.
+bool HasExtension(std::string_view file_name, std::string_view extension);
+
 // A file's text, or why there is none.
 using FileText = WrittenGift;
 
